@@ -1,0 +1,74 @@
+// The settings variables and the two programs' settings tables.
+#include "settings/settings.h"
+
+uint32_t AnimationSpeed;
+SettingText ApplicationPath;
+SettingText BuildDate;
+uint32_t ClickToClose;
+uint32_t DelayTime;
+SettingText LastTime;
+uint32_t LogoDelay;
+uint32_t OncePerDay;
+uint32_t ShowDriverMessage;
+uint32_t ShowStartupWindow;
+uint32_t StayOnTop;
+uint32_t TintSelection;
+uint32_t VersionNumber;
+uint32_t WarnShowManual;
+
+// Setup page controls that show a setting.
+enum SetupControl : int32_t {
+    ControlShowStartupWindow = 105,
+    ControlWarnShowManual = 108,
+    ControlClickToClose = 111,
+    ControlDelayTime = 112,
+    ControlOncePerDay = 113,
+    ControlStayOnTop = 114,
+    ControlShowDriverMessage = 115,
+    ControlTintSelection = 116,
+};
+
+// The compiler's date form ("Aug  7 2002") of this build.
+static const char ThisBuildDate[] = __DATE__;
+
+#define NUMBER_ROW(key, kind, control, value) {#key, &key, kind, control, nullptr, value, nullptr}
+#define TEXT_ROW(key, kind, value) {#key, &key, kind, 0, nullptr, 0, value}
+
+const SettingRow MainSettingsTable[] = {
+    NUMBER_ROW(AnimationSpeed, KindInteger, 0, 400),
+    TEXT_ROW(ApplicationPath, KindString, ""),
+    TEXT_ROW(BuildDate, KindString | KindWriteOnly, ThisBuildDate),
+    NUMBER_ROW(ClickToClose, KindBoolean, ControlClickToClose, 0),
+    NUMBER_ROW(DelayTime, KindInteger | KindSpin, ControlDelayTime, 0),
+    TEXT_ROW(LastTime, KindString, ""),
+    NUMBER_ROW(LogoDelay, KindInteger, 0, 8000),
+    NUMBER_ROW(OncePerDay, KindBoolean, ControlOncePerDay, 0),
+    NUMBER_ROW(ShowDriverMessage, KindBoolean, ControlShowDriverMessage, 1),
+    NUMBER_ROW(ShowStartupWindow, KindBoolean, ControlShowStartupWindow, 1),
+    NUMBER_ROW(StayOnTop, KindBoolean, ControlStayOnTop, 0),
+    {"TintSelection", &TintSelection, KindInteger | KindChoice, ControlTintSelection, TintTable,
+     DefaultTintIndex, nullptr},
+    NUMBER_ROW(VersionNumber, KindInteger | KindWriteOnly, 0, 67),
+    NUMBER_ROW(WarnShowManual, KindBoolean, ControlWarnShowManual, 1),
+    {nullptr, nullptr, 0, 0, nullptr, 0, nullptr},
+};
+
+const SettingRow SaverSettingsTable[] = {
+    NUMBER_ROW(AnimationSpeed, KindInteger, 0, 400),
+    TEXT_ROW(ApplicationPath, KindString, ""),
+    NUMBER_ROW(ClickToClose, KindBoolean, ControlClickToClose, 0),
+    NUMBER_ROW(DelayTime, KindInteger | KindSpin, ControlDelayTime, 0),
+    TEXT_ROW(LastTime, KindString, ""),
+    NUMBER_ROW(LogoDelay, KindInteger, 0, 8000),
+    NUMBER_ROW(OncePerDay, KindBoolean, ControlOncePerDay, 0),
+    NUMBER_ROW(ShowDriverMessage, KindBoolean, ControlShowDriverMessage, 1),
+    NUMBER_ROW(ShowStartupWindow, KindBoolean, ControlShowStartupWindow, 1),
+    NUMBER_ROW(StayOnTop, KindBoolean, ControlStayOnTop, 0),
+    {"TintSelection", &TintSelection, KindInteger | KindChoice, ControlTintSelection, TintTable,
+     DefaultTintIndex, nullptr},
+    NUMBER_ROW(VersionNumber, KindInteger | KindWriteOnly, 0, 65),
+    NUMBER_ROW(WarnShowManual, KindBoolean, ControlWarnShowManual, 1),
+    {nullptr, nullptr, 0, 0, nullptr, 0, nullptr},
+};
+
+const SettingRow* SettingsTable = MainSettingsTable;

@@ -1,0 +1,45 @@
+// The settings file in the Windows directory.
+#include <windows.h>
+
+#include "settings/settings.h"
+#include "settings/text_values.h"
+
+static bool BuildSettingsPath(char* directory, size_t directorySize, char* path, size_t pathSize) {
+    UINT length = GetWindowsDirectoryA(directory, static_cast<UINT>(directorySize));
+    if (length == 0 || length >= directorySize)
+        return false;
+    return SettingsFilePath(directory, path, pathSize);
+}
+
+void ReadSettings() {
+    char directory[SettingTextSize + 1], path[MAX_PATH + SettingTextSize];
+    if (!BuildSettingsPath(directory, sizeof directory, path, sizeof path))
+        return;
+    FILE* file = fopen(path, "rb");
+    if (file == nullptr)
+        return;
+    ReadSettingsStream(SettingsTable, file);
+    fclose(file);
+}
+
+void WriteSettings() {
+    char directory[SettingTextSize + 1], path[MAX_PATH + SettingTextSize];
+    if (!BuildSettingsPath(directory, sizeof directory, path, sizeof path))
+        return;
+    // The new file is written beside the old one and then put in its place in one step, so a
+    // failure half-way (a full disk, a crash) leaves the previous settings intact.
+    char temporary[MAX_PATH];
+    if (GetTempFileNameA(directory, "mrv", 0, temporary) == 0)
+        return;
+    FILE* file = fopen(temporary, "wb");
+    if (file == nullptr) {
+        DeleteFileA(temporary);
+        return;
+    }
+    char timeText[TimeTextLength + 1];
+    CurrentTimeText(timeText);
+    bool written = WriteSettingsStream(SettingsTable, file, timeText);
+    written = fclose(file) == 0 && written;
+    if (!written || !MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        DeleteFileA(temporary);
+}

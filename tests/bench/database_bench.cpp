@@ -1,0 +1,100 @@
+// Loading MORVEST.DAT against its limit, plain zlib inflating the same twelve streams into one
+// buffer, measured in the same run; prints the ratio. Also times the lookups of all 366 days.
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+#include <zlib.h>
+
+#include "database/database.h"
+#include "database/day_entries.h"
+
+namespace {
+
+std::string ReadAll(const char* path) {
+    std::string bytes;
+    FILE* file = fopen(path, "rb");
+    if (file == nullptr)
+        return bytes;
+    char buffer[65536];
+    size_t got;
+    while ((got = fread(buffer, 1, sizeof buffer, file)) > 0)
+        bytes.append(buffer, got);
+    fclose(file);
+    return bytes;
+}
+
+void LoadDatabaseBenchmark(benchmark::State& state) {
+    for (auto _ : state) {
+        if (!LoadDatabaseFile(TAVRIN_DATABASE_FILE))
+            state.SkipWithError("cannot load the database");
+        FreeDatabase();
+    }
+}
+
+// The limit: the same file read, the same chunks unscrambled, then one plain uncompress() per
+// month into a single buffer big enough for all of them.
+void PlainZlibBenchmark(benchmark::State& state) {
+    std::vector<unsigned char> output(MaxMonthTextSize);
+    for (auto _ : state) {
+        std::string file = ReadAll(TAVRIN_DATABASE_FILE);
+        size_t offset = DatabaseChunksOffset, used = 0;
+        for (int m = 0; m < MonthCount; ++m) {
+            uint32_t size;
+            memcpy(&size, file.data() + DatabaseHeaderSize + 4 * (DatabaseChunkSizeIndex + m), 4);
+            std::vector<unsigned char> chunk(file.begin() + offset, file.begin() + offset + size);
+            UnscrambleChunk(chunk.data(), size, m);
+            uLongf produced = static_cast<uLongf>(output.size() - used);
+            if (uncompress(output.data() + used, &produced, chunk.data(), size) != Z_OK)
+                state.SkipWithError("uncompress failed");
+            used += produced;
+            offset += size;
+        }
+        benchmark::DoNotOptimize(output.data());
+    }
+}
+
+void AllDayLookupsBenchmark(benchmark::State& state) {
+    LoadDatabaseFile(TAVRIN_DATABASE_FILE);
+    static const int days[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (auto _ : state) {
+        for (int m = 0; m < 12; ++m)
+            for (int d = 1; d <= days[m]; ++d) {
+                DayDate date = {2000, static_cast<uint8_t>(d), static_cast<uint8_t>(m + 1)};
+                benchmark::DoNotOptimize(GetEntryText(m, d));
+                benchmark::DoNotOptimize(GetPictureId(&date));
+            }
+    }
+    FreeDatabase();
+}
+
+BENCHMARK(LoadDatabaseBenchmark)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PlainZlibBenchmark)->Unit(benchmark::kMicrosecond);
+BENCHMARK(AllDayLookupsBenchmark)->Unit(benchmark::kMicrosecond);
+
+class RecordingReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> times;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    double load = reporter.times["LoadDatabaseBenchmark"];
+    double limit = reporter.times["PlainZlibBenchmark"];
+    if (load > 0 && limit > 0)
+        printf("load / plain zlib ratio: %.3f (aim: at most 1.15)\n", load / limit);
+    benchmark::Shutdown();
+    return 0;
+}
