@@ -26,6 +26,11 @@ void WriteSettings() {
     char directory[SettingTextSize + 1], path[MAX_PATH + SettingTextSize];
     if (!BuildSettingsPath(directory, sizeof directory, path, sizeof path))
         return;
+    // A file the user made read-only is kept as it is. Windows refuses to replace it anyway;
+    // Wine would not, so the program asks first.
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return;
     // The new file is written beside the old one and then put in its place in one step, so a
     // failure half-way (a full disk, a crash) leaves the previous settings intact.
     char temporary[MAX_PATH];
