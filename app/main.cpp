@@ -1,9 +1,18 @@
-// morvest.exe: the program entry.
+// morvest.exe: the program entry and its run function.
 #include <windows.h>
 
 #include "app/install_path.h"
+#include "app/logo_window.h"
+#include "app/main_globals.h"
+#include "app/main_window.h"
+#include "app/shared_ui.h"
+#include "app/start_rules.h"
 #include "database/database.h"
+#include "dialogs/dialogs.h"
+#include "pictures/tints.h"
+#include "resource.h"
 #include "settings/settings.h"
+#include "settings/text_values.h"
 
 static void DeriveApplicationPath() {
     char programFile[MAX_PATH + 1] = "";
@@ -11,17 +20,74 @@ static void DeriveApplicationPath() {
     ProgramDirectory(programFile, ApplicationPath, sizeof ApplicationPath);
 }
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+static HFONT CreateEntryFont(int height) {
+    return CreateFontA(height, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                       "Arial");
+}
+
+static int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR, int showMode) {
+    if (!LoadDatabase()) {
+        ShowMessage(nullptr, "There has been an error loading the database.");
+        return 0;
+    }
+    EntryFont = CreateEntryFont(16);
+    AltEntryFont = CreateEntryFont(15);
+    // The database came from the directory the settings file named; from here on the
+    // program's own location counts, and that is what the settings file will keep.
+    DeriveApplicationPath();
+    ShowStartupWindow = GetPrivateProfileIntA(SettingsSection, "ShowStartupWindow", 1, SettingsFileName);
+    CreateLogoWindow(nullptr);
+    if (previous == nullptr)
+        RegisterMainWindowClass(instance);
+    MainWindow = CreateMainWindow(instance);
+    MSG message = {};
+    if (MainWindow != nullptr) {
+        SetChildFonts(MainWindow, EntryFont);
+        RefreshDisplay(MainWindow, TRUE, nullptr);
+        ShowWindow(MainWindow, showMode);
+        UpdateWindow(MainWindow);
+        SetFocus(MainWindow);
+        SetTimer(MainWindow, TIMER_LOGO, LogoTimerPeriod(LogoDelay), nullptr);
+        if (ScreenColourDepth() <= 8 && ShowDriverMessage != 0)
+            ShowChangeDriverBox(MainWindow);
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    if (EntryFont != nullptr)
+        DeleteObject(EntryFont);
+    if (AltEntryFont != nullptr)
+        DeleteObject(AltEntryFont);
+    EntryFont = AltEntryFont = nullptr;
+    UnregisterClassA(MainWindowClass, instance);
+    FreeDatabase();
+    return static_cast<int>(message.wParam);
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showMode) {
+    ResourceModule = instance;
+    if (GetSystemMetrics(SM_CXSCREEN) < 800 || GetSystemMetrics(SM_CYSCREEN) < 600) {
+        ShowMessage(nullptr, LoadText(IDS_SCREEN_TOO_SMALL));
+        return 1;
+    }
     ResetSettings(MainSettingsTable);
     DeriveApplicationPath();
     ReadSettings();
-    // The database is opened where the settings file says the program lives; from then on
-    // the program's own location counts, and that is what is written back.
-    if (!LoadDatabase())
-        MessageBoxA(nullptr, "There has been an error loading the database.", "Message",
-                    MB_ICONINFORMATION);
-    DeriveApplicationPath();
-    FreeDatabase();
+    ResetStartOptions();
+    if (commandLine != nullptr && commandLine[0] != '\0')
+        ApplyCommandLine(commandLine);
+
+    char now[TimeTextLength + 1];
+    CurrentTimeText(now);
+    bool shiftHeld = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    if (OncePerDayEndsRun(shiftHeld, LastTime, now))
+        return 0; // already started today: end quietly, settings untouched
+    lstrcpynA(LastTime, now, sizeof LastTime);
+    CurrentTintColour = GetTintColour(TintSelection);
+
+    RunApplication(instance, previous, commandLine, showMode);
     WriteSettings();
     return 1;
 }

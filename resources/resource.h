@@ -1,4 +1,41 @@
-// Resource ids of both programs.
+// Resource, control, command and timer ids of both programs, in blocks per window.
 #pragma once
 
+// Resources
 #define IDR_MANIFEST 1
+#define IDI_SAVER 100                // icon 100; the main icon is the resource named "Tavrin"
+#define IDB_FALLBACK_PICTURE 2100    // day pictures are 2000 + month * 100 + day
+
+// String table
+#define IDS_COPY_NOTICE 103          // replaces text copied from the calendar
+#define IDS_PROGRAM_TITLE 104
+#define IDS_SUPPORT_CONTACT 106
+#define IDS_LOGO_NOTICE 116
+#define IDS_SCREEN_TOO_SMALL 117
+
+// Main window: child controls
+#define IDC_MAIN_DATE 101
+#define IDC_MAIN_ENTRY 102
+#define IDC_MAIN_TIME 103
+#define IDC_MAIN_WEEKDAY 105
+#define IDC_MAIN_PICTURE 107
+
+// Main window: commands (also sent by the context menu)
+#define CMD_EXIT 1
+#define CMD_MANUAL 138
+#define CMD_SYSTEM_INFORMATION 139
+#define CMD_ABOUT 201
+#define CMD_SETUP 202
+#define CMD_CALENDAR 203
+
+// Main window: system menu items
+#define SYS_ABOUT 100
+#define SYS_SETUP 101
+#define SYS_CALENDAR 102
+#define SYS_MANUAL 103
+#define SYS_SYSTEM_INFORMATION 104
+
+// Main window: timers
+#define TIMER_CLOCK 1
+#define TIMER_STAY_ON_TOP 2
+#define TIMER_LOGO 3

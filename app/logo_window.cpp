@@ -1,0 +1,6 @@
+// The startup logo window. Not shown yet: the program starts straight into its main window.
+#include "app/logo_window.h"
+
+void CreateLogoWindow(HWND) {}
+
+void CloseLogoWindow() {}

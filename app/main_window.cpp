@@ -1,0 +1,299 @@
+#include "app/main_window.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/logo_window.h"
+#include "app/main_globals.h"
+#include "app/shared_ui.h"
+#include "app/start_rules.h"
+#include "calendar/calendar_dialog.h"
+#include "dialogs/dialogs.h"
+#include "pictures/picture_draw.h"
+#include "pictures/tints.h"
+#include "resource.h"
+#include "settings/settings.h"
+
+const char MainWindowClass[] = "TavrinApplication";
+
+HFONT EntryFont;
+HFONT AltEntryFont;
+HWND MainWindow;
+
+DayDate ShownDate;
+uint32_t ShownPictureId;
+static DayDate LastShownDate;
+static struct {
+    uint8_t hour, minute;
+} LastShownTime;
+static uint32_t SecondsShown;
+
+struct MenuItem {
+    UINT id;
+    const char* text;
+    UINT command;
+};
+
+// The items both menus offer, with the command each sends.
+static const MenuItem MenuItems[] = {
+    {SYS_ABOUT, "&About", CMD_ABOUT},
+    {SYS_SETUP, "&Setup", CMD_SETUP},
+    {SYS_CALENDAR, "&Calendar", CMD_CALENDAR},
+    {SYS_MANUAL, "&Manual", CMD_MANUAL},
+    {SYS_SYSTEM_INFORMATION, "System &Information", CMD_SYSTEM_INFORMATION},
+};
+
+struct ChildControl {
+    int id;
+    const char* className;
+    const char* text;
+    int x, y, width, height;
+    DWORD style;
+};
+
+static const DWORD TextStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX | SS_LEFT;
+// The picture button's y is worked out from the caption height when it is created.
+static const ChildControl MainControls[] = {
+    {IDC_MAIN_DATE, "STATIC", "", 4, 20, 128, 18, TextStyle},
+    {IDC_MAIN_ENTRY, "STATIC", "", 136, 4, 608, 508, TextStyle},
+    {IDC_MAIN_TIME, "STATIC", "", 4, 36, 128, 18, TextStyle},
+    {IDC_MAIN_WEEKDAY, "STATIC", "", 4, 4, 128, 18, TextStyle},
+    {IDC_MAIN_PICTURE, "BUTTON", "PICTURE", 0, 0, 128, 420,
+     WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW},
+};
+
+bool RegisterMainWindowClass(HINSTANCE instance) {
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(ResourceModule, "Tavrin");
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = MainWindowClass;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+HWND CreateMainWindow(HINSTANCE instance) {
+    HWND window = CreateWindowExA(0, MainWindowClass, ProgramTitle,
+                                  WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, 760, 520, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr)
+        return nullptr;
+    for (const ChildControl& control : MainControls) {
+        int y = control.id == IDC_MAIN_PICTURE ? PictureButtonTop(GetSystemMetrics(SM_CYCAPTION))
+                                               : control.y;
+        CreateWindowExA(0, control.className, control.text, control.style, control.x, y,
+                        control.width, control.height, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+    }
+    return window;
+}
+
+BOOL RefreshDisplay(HWND window, BOOL force, const DayDate* date) {
+    DayDate shown = date != nullptr ? *date : TodayDate();
+    BOOL dayChanged = shown.day != LastShownDate.day;
+    if (force || !SameDayDate(shown, LastShownDate)) {
+        CurrentTintColour = GetTintColour(TintSelection);
+        char line[64];
+        FormatDateLine(shown, line, sizeof line);
+        SetDlgItemTextA(window, IDC_MAIN_DATE, line);
+        const char* text = GetEntryText(shown.month - 1, shown.day);
+        HFONT font = EntryFont;
+        if (*text == '*') {
+            font = AltEntryFont;
+            ++text;
+        }
+        if (font != nullptr)
+            SendDlgItemMessageA(window, IDC_MAIN_ENTRY, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SetDlgItemTextA(window, IDC_MAIN_ENTRY, text);
+        LastShownDate = shown;
+        SetDlgItemTextA(window, IDC_MAIN_WEEKDAY, GetTodayWeekdayName());
+    }
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    if (!force && now.wHour == LastShownTime.hour && now.wMinute == LastShownTime.minute)
+        return dayChanged;
+    char clock[32];
+    FormatClockText(now.wHour, now.wMinute, clock, sizeof clock);
+    SetDlgItemTextA(window, IDC_MAIN_TIME, clock);
+    LastShownTime.hour = static_cast<uint8_t>(now.wHour);
+    LastShownTime.minute = static_cast<uint8_t>(now.wMinute);
+    return dayChanged;
+}
+
+static void StartClockTimers(HWND window) {
+    SetTimer(window, TIMER_CLOCK, 1000, nullptr);
+    SetTimer(window, TIMER_STAY_ON_TOP, 100, nullptr);
+}
+
+static void StopClockTimers(HWND window) {
+    KillTimer(window, TIMER_CLOCK);
+    KillTimer(window, TIMER_STAY_ON_TOP);
+}
+
+static LRESULT OnCreate(HWND window) {
+    CentreOnScreen(window);
+    SecondsShown = 0;
+    StartClockTimers(window);
+    HMENU systemMenu = GetSystemMenu(window, FALSE);
+    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+    for (const MenuItem& item : MenuItems)
+        AppendMenuA(systemMenu, MF_STRING, item.id, item.text);
+    ShownDate = TodayDate();
+    ShownPictureId = GetPictureId(&ShownDate);
+    SetWindowTextA(window, LoadText(IDS_PROGRAM_TITLE));
+    if (OpenCalendarAtStart == 1)
+        PostMessageA(window, WM_COMMAND, CMD_CALENDAR, 0);
+    return 0;
+}
+
+static LRESULT OnCommand(HWND window, WPARAM command) {
+    switch (command) {
+    case CMD_EXIT:
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        break;
+    case CMD_MANUAL:
+        OpenManual(window);
+        break;
+    case CMD_SYSTEM_INFORMATION:
+        ShowSystemInformation(window);
+        break;
+    case CMD_ABOUT:
+        StopClockTimers(window);
+        ShowAboutBox(window);
+        StartClockTimers(window);
+        break;
+    case CMD_SETUP:
+        StopClockTimers(window);
+        ShowSetupDialog(window);
+        SetWindowTextA(window, LoadText(IDS_PROGRAM_TITLE));
+        InvalidateRect(window, nullptr, TRUE);
+        StartClockTimers(window);
+        RefreshDisplay(window, TRUE, nullptr);
+        break;
+    case CMD_CALENDAR:
+        EnableWindow(GetDlgItem(window, IDC_MAIN_PICTURE), FALSE);
+        StopClockTimers(window);
+        ShowCalendar(window);
+        StartClockTimers(window);
+        EnableWindow(GetDlgItem(window, IDC_MAIN_PICTURE), TRUE);
+        break;
+    }
+    return 0;
+}
+
+// The clock tick: the time line, a new day when midnight has passed, and the auto-close count.
+static void OnClockTick(HWND window) {
+    DayDate today = TodayDate();
+    if (!SameDayDate(today, ShownDate))
+        ShownDate = today;
+    RefreshDisplay(window, FALSE, &ShownDate);
+    uint32_t pictureId = GetPictureId(&ShownDate);
+    if (pictureId != ShownPictureId) {
+        ShownPictureId = pictureId;
+        InvalidateRect(GetDlgItem(window, IDC_MAIN_PICTURE), nullptr, TRUE);
+    }
+    if (DelayTime != 0 && TimeoutsAllowed == 1 && ++SecondsShown >= DelayTime)
+        PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+}
+
+static LRESULT OnTimer(HWND window, WPARAM timer, LPARAM lParam) {
+    switch (timer) {
+    case TIMER_STAY_ON_TOP:
+        if (StayOnTopAllowed != 0 && StayOnTop != 0)
+            SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        return 0;
+    case TIMER_CLOCK:
+        OnClockTick(window);
+        return 0;
+    case TIMER_LOGO:
+        CloseLogoWindow();
+        KillTimer(window, TIMER_LOGO);
+        return 0;
+    default:
+        return DefWindowProcA(window, WM_TIMER, timer, lParam);
+    }
+}
+
+HMENU CreateContextMenu() {
+    HMENU menu = CreatePopupMenu();
+    if (menu == nullptr)
+        return nullptr;
+    for (const MenuItem& item : MenuItems)
+        AppendMenuA(menu, MF_STRING, item.command, item.text);
+    AppendMenuA(menu, MF_SEPARATOR, static_cast<UINT_PTR>(-1), "");
+    AppendMenuA(menu, MF_STRING, CMD_EXIT, "Exit");
+    return menu;
+}
+
+static void ShowContextMenu(HWND window) {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    if (WindowFromPoint(cursor) != window)
+        return;
+    HMENU menu = CreateContextMenu();
+    if (menu == nullptr)
+        return;
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, window,
+                   nullptr);
+    DestroyMenu(menu);
+}
+
+static void OnSystemCommand(HWND window, WPARAM command) {
+    if ((command & 0xFFF0) == SC_CLOSE)
+        SendMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+    for (const MenuItem& item : MenuItems)
+        if (command == item.id)
+            SendMessageA(window, WM_COMMAND, item.command, 0);
+}
+
+static LRESULT OnControlColour(HDC dc) {
+    SetBkColor(dc, RGB(0, 0, 0));
+    SetTextColor(dc, GetTintColour(TintSelection));
+    return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window);
+    case WM_DESTROY:
+        StopClockTimers(window);
+        CloseLogoWindow();
+        PostQuitMessage(0);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_DRAWITEM: {
+        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlID == IDC_MAIN_PICTURE)
+            DrawDayPicture(item, static_cast<int>(ShownPictureId));
+        return TRUE;
+    }
+    case WM_COMMAND:
+        return OnCommand(window, wParam);
+    case WM_SYSCOMMAND:
+        OnSystemCommand(window, wParam);
+        break;
+    case WM_TIMER:
+        return OnTimer(window, wParam, lParam);
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+        return OnControlColour(reinterpret_cast<HDC>(wParam));
+    case WM_LBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        if (ClickToCloseAllowed != 0 && ClickToClose != 0)
+            SendMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+        break;
+    case WM_RBUTTONUP:
+        ShowContextMenu(window);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,35 @@
+#include "app/shared_ui.h"
+
+#include <cstring>
+
+HINSTANCE ResourceModule;
+
+const char* LoadText(UINT id) {
+    static char text[1024];
+    if (LoadStringA(ResourceModule, id, text, sizeof text) <= 0)
+        strcpy(text, "String table error - this application may be damaged");
+    return text;
+}
+
+void CentreOnScreen(HWND window) {
+    RECT frame;
+    GetWindowRect(window, &frame);
+    int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    SetWindowPos(window, HWND_TOP, left, top, 0, 0, SWP_NOSIZE);
+}
+
+static BOOL CALLBACK SetFontOfChild(HWND child, LPARAM font) {
+    SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+    return TRUE;
+}
+
+void SetChildFonts(HWND window, HFONT font) {
+    if (font != nullptr)
+        EnumChildWindows(window, SetFontOfChild, reinterpret_cast<LPARAM>(font));
+}
+
+void ShowMessage(HWND owner, const char* text) {
+    MessageBoxA(owner, text, "Message", MB_OK | MB_ICONINFORMATION);
+}

@@ -1,0 +1,20 @@
+// Small helpers every window of both programs uses.
+#pragma once
+
+#include <windows.h>
+
+// The module all shared code loads its resources from: the daybook itself, or, in the screen
+// saver, the daybook's file mapped as a module.
+extern HINSTANCE ResourceModule;
+
+// A string-table text in one shared 1024-byte buffer that each call overwrites.
+const char* LoadText(UINT id);
+
+// Moves a window to the centre of the whole screen and to the top of the z-order.
+void CentreOnScreen(HWND window);
+
+// Gives every descendant window the font, without redrawing.
+void SetChildFonts(HWND window, HFONT font);
+
+// A message box as the programs show them: caption "Message", the information icon.
+void ShowMessage(HWND owner, const char* text);

@@ -1,0 +1,38 @@
+// The start-up rules of the daybook that do not need Windows: command-line options, the
+// once-per-day rule, and the texts and numbers the main window is built from.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "database/day_entries.h"
+
+// The start-up option flags; they hold for one run and are never saved.
+extern uint32_t TimeoutsAllowed;     // "/NOTIMEOUT" sets 0
+extern uint32_t StayOnTopAllowed;    // "/NOSTAYONTOP" sets 0
+extern uint32_t ClickToCloseAllowed; // "/NOCLICKTOCLOSE" sets 0
+extern uint32_t OpenCalendarAtStart; // "/OPENCALENDAR" sets 1
+
+void ResetStartOptions();
+
+// Looks for each option anywhere in the command line, ignoring letter case ("/notimeouts"
+// counts as "/NOTIMEOUT"). Any length of command line is searched whole.
+void ApplyCommandLine(const char* commandLine);
+
+// True when the program was already started today and should end at once: Shift is not held,
+// timeouts are allowed, OncePerDay and DelayTime are both set, and LastTime lies on the day of
+// nowText (both time texts).
+bool OncePerDayEndsRun(bool shiftHeld, const char* lastTime, const char* nowText);
+
+// "12:05 am", "9:30 am", "12:00 pm", "11:59 pm".
+void FormatClockText(unsigned hour, unsigned minute, char* out, size_t outSize);
+
+// "July 5, 2002".
+void FormatDateLine(const DayDate& date, char* out, size_t outSize);
+
+// Top of the picture button: ((100 - caption - 4) as unsigned 16 bits) - 1, 76 for a 19-pixel
+// caption.
+int PictureButtonTop(int captionHeight);
+
+// Period of the logo timer: LogoDelay milliseconds, at least 100.
+uint32_t LogoTimerPeriod(uint32_t logoDelay);

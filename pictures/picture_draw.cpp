@@ -1,0 +1,116 @@
+#include "pictures/picture_draw.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "app/shared_ui.h"
+#include "database/day_entries.h"
+#include "pictures/picture_format.h"
+#include "pictures/tints.h"
+
+bool LoadPicture(int id, PictureResource* picture) {
+    HRSRC found = FindResourceA(ResourceModule, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));
+    HGLOBAL loaded = found != nullptr ? LoadResource(ResourceModule, found) : nullptr;
+    picture->bits = loaded != nullptr ? LockResource(loaded) : nullptr;
+    picture->size = picture->bits != nullptr ? SizeofResource(ResourceModule, found) : 0;
+    return picture->bits != nullptr;
+}
+
+bool ReadPictureHeader(int id, int32_t* width, int32_t* height, uint32_t* bitCount) {
+    PictureResource picture;
+    PictureInfo info;
+    if (!LoadPicture(id, &picture) || !ReadPackedBitmapInfo(picture.bits, picture.size, &info))
+        return false;
+    *width = info.width;
+    *height = info.height;
+    *bitCount = info.bitCount;
+    return true;
+}
+
+// A logical palette of the picture's own colour table, selected and realised in the target as
+// a foreground palette. nullptr for pictures without a colour table.
+static HPALETTE RealisePicturePalette(HDC dc, const PictureInfo& info, const unsigned char* bits,
+                                      HPALETTE* previous) {
+    *previous = nullptr;
+    if (info.colourCount == 0)
+        return nullptr;
+    struct {
+        WORD version;
+        WORD count;
+        PALETTEENTRY entries[256];
+    } table;
+    table.version = 0x300;
+    table.count = static_cast<WORD>(info.colourCount);
+    const unsigned char* colour = bits + 40;
+    for (uint32_t i = 0; i < info.colourCount; ++i, colour += 4)
+        table.entries[i] = PALETTEENTRY{colour[2], colour[1], colour[0], 0};
+    HPALETTE palette = CreatePalette(reinterpret_cast<LOGPALETTE*>(&table));
+    if (palette != nullptr) {
+        *previous = SelectPalette(dc, palette, FALSE);
+        RealizePalette(dc);
+    }
+    return palette;
+}
+
+// Draws a checked packed bitmap; every object made here is released before returning.
+static void DrawCheckedBitmap(HDC dc, int x, int y, const PictureInfo& info,
+                              const unsigned char* bits, DWORD rasterOperation) {
+    HPALETTE previousPalette;
+    HPALETTE palette = RealisePicturePalette(dc, info, bits, &previousPalette);
+    const BITMAPINFO* header = reinterpret_cast<const BITMAPINFO*>(bits);
+    HBITMAP bitmap = CreateDIBitmap(dc, &header->bmiHeader, CBM_INIT, bits + info.pixelOffset,
+                                    header, DIB_RGB_COLORS);
+    if (bitmap != nullptr) {
+        HDC memory = CreateCompatibleDC(dc);
+        if (memory != nullptr) {
+            HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
+            BitBlt(dc, x, y, info.width, info.height, memory, 0, 0, rasterOperation);
+            SelectObject(memory, previousBitmap);
+            DeleteDC(memory);
+        }
+        DeleteObject(bitmap);
+    }
+    if (palette != nullptr) {
+        SelectPalette(dc, previousPalette, FALSE);
+        DeleteObject(palette);
+    }
+}
+
+void DrawPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD rasterOperation) {
+    PictureInfo info;
+    if (picture->bits == nullptr || !ReadPackedBitmapInfo(picture->bits, picture->size, &info))
+        return;
+    DrawCheckedBitmap(dc, x, y, info, static_cast<const unsigned char*>(picture->bits),
+                      rasterOperation);
+}
+
+void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture,
+                       DWORD rasterOperation, uint32_t tint) {
+    PictureInfo info;
+    if (picture->bits == nullptr || !ReadPackedBitmapInfo(picture->bits, picture->size, &info))
+        return;
+    // The resource itself stays as stored: the colours are scaled in a private copy.
+    unsigned char* copy = static_cast<unsigned char*>(malloc(info.totalSize));
+    if (copy == nullptr)
+        return;
+    memcpy(copy, picture->bits, info.totalSize);
+    ScaleColourTable(copy + 40, info.colourCount, tint);
+    DrawCheckedBitmap(dc, x, y, info, copy, rasterOperation);
+    free(copy);
+}
+
+void DrawDayPicture(const DRAWITEMSTRUCT* item, int pictureId) {
+    int32_t width, height;
+    uint32_t bitCount;
+    if (!ReadPictureHeader(pictureId, &width, &height, &bitCount)) {
+        pictureId = FallbackPictureId;
+        if (!ReadPictureHeader(pictureId, &width, &height, &bitCount))
+            return;
+    }
+    FillRect(item->hDC, &item->rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    PictureResource picture;
+    if (!LoadPicture(pictureId, &picture))
+        return;
+    DrawTintedPicture(item->hDC, item->rcItem.left, item->rcItem.bottom - height, &picture, SRCCOPY,
+                      CurrentTintColour);
+}

@@ -1,0 +1,29 @@
+// Drawing the bitmap pictures with their own palettes, tinted or not.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+// A bitmap resource found, loaded and locked.
+struct PictureResource {
+    const void* bits;
+    DWORD size;
+};
+
+// Finds and locks bitmap id of ResourceModule; false when it is missing.
+bool LoadPicture(int id, PictureResource* picture);
+
+// Width, height and bit count of bitmap id; false when it is missing or not a usable bitmap.
+bool ReadPictureHeader(int id, int32_t* width, int32_t* height, uint32_t* bitCount);
+
+// Draws a picture untinted with its own palette, top-left corner at (x, y).
+void DrawPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD rasterOperation);
+
+// The same with every colour of the picture's colour table scaled by the tint (0: no tint).
+void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture,
+                       DWORD rasterOperation, uint32_t tint);
+
+// Owner-draw of a day-picture button: black, with the day's picture (or the common picture
+// 2100) in the current tint standing on the bottom edge.
+void DrawDayPicture(const DRAWITEMSTRUCT* item, int pictureId);

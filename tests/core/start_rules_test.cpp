@@ -1,0 +1,98 @@
+#include <cstring>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "app/start_rules.h"
+#include "settings/settings.h"
+
+namespace {
+
+class StartRulesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetSettings(MainSettingsTable);
+        ResetStartOptions();
+    }
+};
+
+TEST_F(StartRulesTest, OptionsAreFoundAnywhereInAnyLetterCase) {
+    ApplyCommandLine("/opencalendar /nostayontop");
+    EXPECT_EQ(OpenCalendarAtStart, 1u);
+    EXPECT_EQ(StayOnTopAllowed, 0u);
+    EXPECT_EQ(TimeoutsAllowed, 1u);
+    EXPECT_EQ(ClickToCloseAllowed, 1u);
+
+    ResetStartOptions();
+    ApplyCommandLine("xx/notimeouts/NoClickToCloseAnd");
+    EXPECT_EQ(TimeoutsAllowed, 0u);
+    EXPECT_EQ(ClickToCloseAllowed, 0u);
+    EXPECT_EQ(OpenCalendarAtStart, 0u);
+
+    ResetStartOptions();
+    ApplyCommandLine("/SCREENSAVER");
+    EXPECT_EQ(TimeoutsAllowed + StayOnTopAllowed + ClickToCloseAllowed + OpenCalendarAtStart, 3u);
+    ApplyCommandLine("/NOTIME OUT /OPEN");
+    EXPECT_EQ(TimeoutsAllowed, 1u);
+    EXPECT_EQ(OpenCalendarAtStart, 0u);
+}
+
+TEST_F(StartRulesTest, AVeryLongCommandLineIsSearchedWhole) {
+    std::string line(100000, 'x');
+    line += "/notimeout";
+    ApplyCommandLine(line.c_str());
+    EXPECT_EQ(TimeoutsAllowed, 0u);
+    ApplyCommandLine(nullptr);
+    ApplyCommandLine("/NOTIMEOU");
+}
+
+TEST_F(StartRulesTest, OncePerDayNeedsEveryCondition) {
+    const char* today = "Tue Dec 08 07:15:00 2026";
+    const char* earlierToday = "tue dec 08 00:01:02 2026";
+    OncePerDay = 1;
+    DelayTime = 30;
+    EXPECT_TRUE(OncePerDayEndsRun(false, earlierToday, today));
+    EXPECT_FALSE(OncePerDayEndsRun(true, earlierToday, today)); // Shift held
+    EXPECT_FALSE(OncePerDayEndsRun(false, "", today));          // first run
+    EXPECT_FALSE(OncePerDayEndsRun(false, "Tue Dec 08 07:15:00 2020", today)); // another year
+    EXPECT_FALSE(OncePerDayEndsRun(false, "Mon Dec 07 23:59:59 2026", today));
+    DelayTime = 0;
+    EXPECT_FALSE(OncePerDayEndsRun(false, earlierToday, today));
+    DelayTime = 30;
+    OncePerDay = 0;
+    EXPECT_FALSE(OncePerDayEndsRun(false, earlierToday, today));
+    OncePerDay = 1;
+    ApplyCommandLine("/NOTIMEOUT");
+    EXPECT_FALSE(OncePerDayEndsRun(false, earlierToday, today));
+}
+
+TEST_F(StartRulesTest, ClockTextUsesTwelveHours) {
+    struct {
+        unsigned hour, minute;
+        const char* text;
+    } cases[] = {{0, 0, "12:00 am"}, {0, 5, "12:05 am"}, {9, 30, "9:30 am"}, {11, 59, "11:59 am"},
+                 {12, 0, "12:00 pm"}, {13, 7, "1:07 pm"}, {23, 59, "11:59 pm"}};
+    for (const auto& c : cases) {
+        char text[32];
+        FormatClockText(c.hour, c.minute, text, sizeof text);
+        EXPECT_STREQ(text, c.text) << c.hour << ":" << c.minute;
+    }
+}
+
+TEST_F(StartRulesTest, DateLineAndLayoutNumbers) {
+    char line[64];
+    FormatDateLine(DayDate{2002, 5, 7}, line, sizeof line);
+    EXPECT_STREQ(line, "July 5, 2002");
+    FormatDateLine(DayDate{2024, 29, 2}, line, sizeof line);
+    EXPECT_STREQ(line, "February 29, 2024");
+    FormatDateLine(DayDate{1, 1, 99}, line, sizeof line); // never indexes past the names
+    EXPECT_STREQ(line, "January 1, 1");
+    EXPECT_EQ(PictureButtonTop(19), 76);
+    EXPECT_EQ(PictureButtonTop(23), 72);
+    EXPECT_EQ(PictureButtonTop(200), 65432 - 1); // 100 - 200 - 4 wraps to 65432 as 16 bits
+    EXPECT_EQ(LogoTimerPeriod(0), 100u);
+    EXPECT_EQ(LogoTimerPeriod(50), 100u);
+    EXPECT_EQ(LogoTimerPeriod(8000), 8000u);
+}
+
+} // namespace

@@ -1,0 +1,271 @@
+// The daybook started as a user starts it: a real process in this Wine prefix, driven from
+// outside through its window class, control ids and command numbers.
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "app/start_rules.h"
+#include "database/database.h"
+#include "database/day_entries.h"
+#include "resource.h"
+#include "settings/text_values.h"
+
+namespace {
+
+const char InstallDirectory[] = "C:\\tavrin-e2e";
+
+std::string WindowsFile(const char* name) {
+    char directory[MAX_PATH];
+    GetWindowsDirectoryA(directory, MAX_PATH);
+    return std::string(directory) + "\\" + name;
+}
+
+std::string ReadAll(const std::string& path) {
+    std::string bytes;
+    FILE* file = fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return bytes;
+    char buffer[4096];
+    size_t got;
+    while ((got = fread(buffer, 1, sizeof buffer, file)) > 0)
+        bytes.append(buffer, got);
+    fclose(file);
+    return bytes;
+}
+
+void WriteAll(const std::string& path, const std::string& bytes) {
+    FILE* file = fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr) << path;
+    fwrite(bytes.data(), 1, bytes.size(), file);
+    fclose(file);
+}
+
+struct FindRequest {
+    DWORD process;
+    const char* className;
+    const char* title;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+    FindRequest* request = reinterpret_cast<FindRequest*>(parameter);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char className[64] = "", title[256] = "";
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, title, sizeof title);
+    if (process == request->process && strcmp(className, request->className) == 0 &&
+        (request->title == nullptr || strcmp(title, request->title) == 0) && IsWindowVisible(window)) {
+        request->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+class DaybookTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        CreateDirectoryA(InstallDirectory, nullptr);
+        ASSERT_TRUE(CopyFileA(TAVRIN_MORVEST_FILE, Installed("morvest.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(TAVRIN_DATABASE_FILE, Installed("MORVEST.DAT").c_str(), FALSE));
+        DeleteFileA(WindowsFile("MORVEST.INI").c_str());
+        memset(&process_, 0, sizeof process_);
+    }
+    void TearDown() override {
+        if (process_.hProcess != nullptr) {
+            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+                TerminateProcess(process_.hProcess, 99);
+            CloseHandle(process_.hProcess);
+            CloseHandle(process_.hThread);
+        }
+        DeleteFileA(WindowsFile("MORVEST.INI").c_str());
+        DeleteFileA(Installed("MORVEST.DAT").c_str());
+        DeleteFileA(Installed("morvest.exe").c_str());
+        FreeDatabase();
+    }
+    static std::string Installed(const char* name) { return std::string(InstallDirectory) + "\\" + name; }
+
+    void Start(const std::string& arguments) {
+        std::string commandLine = "\"" + Installed("morvest.exe") + "\" " + arguments;
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                   InstallDirectory, &startup, &process_));
+    }
+    HWND WaitForWindow(const char* className, const char* title = nullptr, DWORD milliseconds = 20000) {
+        for (DWORD waited = 0; waited < milliseconds; waited += 50) {
+            FindRequest request = {process_.dwProcessId, className, title, nullptr};
+            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&request));
+            if (request.found != nullptr)
+                return request.found;
+            if (WaitForSingleObject(process_.hProcess, 50) == WAIT_OBJECT_0)
+                return nullptr;
+        }
+        return nullptr;
+    }
+    // The exit code, or STILL_ACTIVE when the daybook is still running after the wait.
+    DWORD WaitForExit(DWORD milliseconds = 15000) {
+        WaitForSingleObject(process_.hProcess, milliseconds);
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return code;
+    }
+    static std::string ControlText(HWND window, int id) {
+        char text[2048] = "";
+        SendDlgItemMessageA(window, id, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    static std::string Settings() { return ReadAll(WindowsFile("MORVEST.INI")); }
+    static std::string SettingsWith(const std::string& lines) {
+        return "[TavrinAMorvestDaybook]\r\nShowStartupWindow = 0\r\n" + lines;
+    }
+
+    PROCESS_INFORMATION process_;
+};
+
+TEST_F(DaybookTest, AFirstRunShowsTodayAndWritesACompleteSettingsFile) {
+    Start("");
+    HWND window = WaitForWindow("TavrinApplication");
+    ASSERT_NE(window, nullptr);
+    char title[128];
+    GetWindowTextA(window, title, sizeof title);
+    EXPECT_STREQ(title, "Tavrin: A Morvest Daybook");
+
+    DayDate today = TodayDate();
+    char dateLine[64];
+    FormatDateLine(today, dateLine, sizeof dateLine);
+    EXPECT_EQ(ControlText(window, IDC_MAIN_DATE), dateLine);
+    EXPECT_EQ(ControlText(window, IDC_MAIN_WEEKDAY), GetTodayWeekdayName());
+    ASSERT_TRUE(LoadDatabaseFile(TAVRIN_DATABASE_FILE));
+    const char* entry = GetEntryText(today.month - 1, today.day);
+    EXPECT_EQ(ControlText(window, IDC_MAIN_ENTRY), entry + (*entry == '*' ? 1 : 0));
+    EXPECT_NE(ControlText(window, IDC_MAIN_TIME).find('m'), std::string::npos);
+
+    PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_EQ(WaitForExit(), 1u);
+    std::string settings = Settings();
+    int rows = 0;
+    for (size_t at = 0; (at = settings.find(" = ", at)) != std::string::npos; ++at)
+        ++rows;
+    EXPECT_EQ(rows, 14);
+    EXPECT_NE(settings.find("\r\nApplicationPath = C:\\tavrin-e2e\\\r\n"), std::string::npos) << settings;
+    size_t lastTime = settings.find("\r\nLastTime = ");
+    ASSERT_NE(lastTime, std::string::npos);
+    EXPECT_EQ(settings.find("\r\n", lastTime + 2) - (lastTime + 13), 24u);
+}
+
+TEST_F(DaybookTest, OncePerDayEndsASecondStartSilentlyUnlessNoTimeoutIsGiven) {
+    char now[TimeTextLength + 1];
+    CurrentTimeText(now);
+    std::string before = SettingsWith("OncePerDay = 1\r\nDelayTime = 30\r\nLastTime = " +
+                                      std::string(now) + "\r\n");
+    WriteAll(WindowsFile("MORVEST.INI"), before);
+    Start("");
+    EXPECT_EQ(WaitForExit(), 0u);
+    EXPECT_EQ(Settings(), before);
+
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+    Start("/notimeout");
+    HWND window = WaitForWindow("TavrinApplication");
+    ASSERT_NE(window, nullptr);
+    Sleep(2500); // past more than one clock tick: "/NOTIMEOUT" also stops the auto-close
+    EXPECT_EQ(WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+    PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_EQ(WaitForExit(), 1u);
+}
+
+TEST_F(DaybookTest, DelayTimeClosesTheWindowByItself) {
+    WriteAll(WindowsFile("MORVEST.INI"), SettingsWith("DelayTime = 2\r\n"));
+    Start("");
+    ASSERT_NE(WaitForWindow("TavrinApplication"), nullptr);
+    DWORD started = GetTickCount();
+    EXPECT_EQ(WaitForExit(20000), 1u);
+    EXPECT_GE(GetTickCount() - started, 1000u);
+}
+
+TEST_F(DaybookTest, AMissingDatabaseIsReportedAndTheSettingsAreStillWritten) {
+    DeleteFileA(Installed("MORVEST.DAT").c_str());
+    Start("");
+    HWND box = WaitForWindow("#32770", "Message");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(ControlText(box, 0xFFFF), "There has been an error loading the database.");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(WaitForExit(), 1u);
+    EXPECT_NE(Settings().find("LastTime = "), std::string::npos);
+}
+
+TEST_F(DaybookTest, ADatabaseElsewhereIsFoundThroughTheSettingsFile) {
+    // The settings file names another directory: the database is read there, and the
+    // program's own directory is what gets written back.
+    CreateDirectoryA("C:\\tavrin-e2e-data", nullptr);
+    MoveFileExA(Installed("MORVEST.DAT").c_str(), "C:\\tavrin-e2e-data\\MORVEST.DAT", MOVEFILE_REPLACE_EXISTING);
+    WriteAll(WindowsFile("MORVEST.INI"), SettingsWith("ApplicationPath = C:\\tavrin-e2e-data\\\r\n"));
+    Start("");
+    HWND window = WaitForWindow("TavrinApplication");
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_EQ(WaitForExit(), 1u);
+    EXPECT_NE(Settings().find("ApplicationPath = C:\\tavrin-e2e\\\r\n"), std::string::npos);
+    DeleteFileA("C:\\tavrin-e2e-data\\MORVEST.DAT");
+    RemoveDirectoryA("C:\\tavrin-e2e-data");
+}
+
+// Real mouse input: the text controls let clicks through to the window, the picture does not.
+void ClickAt(HWND control, DWORD down, DWORD up) {
+    RECT place;
+    GetWindowRect(control, &place);
+    SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    Sleep(100);
+    mouse_event(down, 0, 0, 0, 0);
+    mouse_event(up, 0, 0, 0, 0);
+    Sleep(500);
+}
+
+TEST_F(DaybookTest, ClickToCloseTakesClicksOnTheTextButNotOnThePicture) {
+    WriteAll(WindowsFile("MORVEST.INI"), SettingsWith("ClickToClose = 1\r\n"));
+    Start("");
+    HWND window = WaitForWindow("TavrinApplication");
+    ASSERT_NE(window, nullptr);
+    SetForegroundWindow(window);
+    ClickAt(GetDlgItem(window, IDC_MAIN_PICTURE), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(WaitForExit(500), static_cast<DWORD>(STILL_ACTIVE));
+    ClickAt(GetDlgItem(window, IDC_MAIN_ENTRY), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(WaitForExit(5000), 1u);
+}
+
+TEST_F(DaybookTest, NoClickToCloseKeepsTheWindowOpen) {
+    WriteAll(WindowsFile("MORVEST.INI"), SettingsWith("ClickToClose = 1\r\n"));
+    Start("/NOCLICKTOCLOSE");
+    HWND window = WaitForWindow("TavrinApplication");
+    ASSERT_NE(window, nullptr);
+    SetForegroundWindow(window);
+    ClickAt(GetDlgItem(window, IDC_MAIN_ENTRY), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(WaitForExit(500), static_cast<DWORD>(STILL_ACTIVE));
+    PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_EQ(WaitForExit(), 1u);
+}
+
+TEST_F(DaybookTest, ARightClickOnTheTextOpensTheMenuButNotOnThePicture) {
+    WriteAll(WindowsFile("MORVEST.INI"), SettingsWith(""));
+    Start("");
+    HWND window = WaitForWindow("TavrinApplication");
+    ASSERT_NE(window, nullptr);
+    SetForegroundWindow(window);
+    ClickAt(GetDlgItem(window, IDC_MAIN_PICTURE), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    EXPECT_EQ(WaitForWindow("#32768", nullptr, 1000), nullptr);
+    ClickAt(GetDlgItem(window, IDC_MAIN_ENTRY), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    HWND menu = WaitForWindow("#32768", nullptr, 5000);
+    EXPECT_NE(menu, nullptr);
+    // The menu's last item is Exit: choosing it ends the program like any other exit.
+    keybd_event(VK_UP, 0, 0, 0);
+    keybd_event(VK_UP, 0, KEYEVENTF_KEYUP, 0);
+    keybd_event(VK_RETURN, 0, 0, 0);
+    keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
+    EXPECT_EQ(WaitForExit(5000), 1u);
+}
+
+} // namespace

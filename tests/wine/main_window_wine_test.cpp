@@ -1,0 +1,288 @@
+// The main window and the picture drawing, in this process, with the daybook's own resources.
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/main_globals.h"
+#include "app/main_window.h"
+#include "app/shared_ui.h"
+#include "app/start_rules.h"
+#include "database/database.h"
+#include "database/day_entries.h"
+#include "pictures/picture_draw.h"
+#include "pictures/tints.h"
+#include "resource.h"
+#include "settings/settings.h"
+
+namespace {
+
+// The daybook's file as a resource module, as the screen saver uses it.
+class DaybookResources : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        module_ = LoadLibraryExA(TAVRIN_MORVEST_FILE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(module_, nullptr) << TAVRIN_MORVEST_FILE;
+        ResourceModule = module_;
+    }
+    void TearDown() override { FreeLibrary(module_); }
+
+  private:
+    HMODULE module_ = nullptr;
+};
+::testing::Environment* const resources = ::testing::AddGlobalTestEnvironment(new DaybookResources);
+
+// A 24-bit memory canvas the size of the picture button, to read drawn pixels back.
+class Canvas {
+  public:
+    Canvas(int width, int height) : width_(width), height_(height) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height; // top-down, so row 0 is the top
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_), nullptr, 0);
+        previous_ = SelectObject(dc_, bitmap_);
+        Fill(0x00808080);
+    }
+    ~Canvas() {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    void Fill(uint32_t value) { std::fill(pixels_, pixels_ + width_ * height_, value); }
+    std::vector<uint32_t> Pixels() {
+        GdiFlush();
+        return std::vector<uint32_t>(pixels_, pixels_ + width_ * height_);
+    }
+    void DrawDay(int pictureId) {
+        DRAWITEMSTRUCT item = {};
+        item.CtlType = ODT_BUTTON;
+        item.CtlID = IDC_MAIN_PICTURE;
+        item.hDC = dc_;
+        item.rcItem = RECT{0, 0, width_, height_};
+        DrawDayPicture(&item, pictureId);
+    }
+    HDC dc() const { return dc_; }
+
+  private:
+    int width_, height_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+    uint32_t* pixels_ = nullptr;
+};
+
+int Red(uint32_t pixel) { return (pixel >> 16) & 0xFF; }
+int Green(uint32_t pixel) { return (pixel >> 8) & 0xFF; }
+int Blue(uint32_t pixel) { return pixel & 0xFF; }
+
+TEST(DayPicture, CoralScalesGreenAndBlueOfEveryPixelExactly) {
+    int32_t width, height;
+    uint32_t bits;
+    ASSERT_TRUE(ReadPictureHeader(FallbackPictureId, &width, &height, &bits));
+    EXPECT_EQ(bits, 8u);
+    Canvas canvas(128, 420);
+    CurrentTintColour = GetTintColour(0); // Neutral
+    canvas.DrawDay(FallbackPictureId);
+    std::vector<uint32_t> neutral = canvas.Pixels();
+    canvas.Fill(0x00808080);
+    CurrentTintColour = GetTintColour(12); // Coral: 255, 220, 220
+    canvas.DrawDay(FallbackPictureId);
+    std::vector<uint32_t> coral = canvas.Pixels();
+
+    int lit = 0;
+    for (size_t i = 0; i < neutral.size(); ++i) {
+        ASSERT_EQ(Red(coral[i]), Red(neutral[i])) << i;
+        ASSERT_EQ(Green(coral[i]), Green(neutral[i]) * 220 / 255) << i;
+        ASSERT_EQ(Blue(coral[i]), Blue(neutral[i]) * 220 / 255) << i;
+        lit += (neutral[i] & 0xFFFFFF) != 0;
+    }
+    EXPECT_GT(lit, width * height / 4) << "the picture itself was drawn";
+    // Black above the picture and to its right: it stands on the bottom edge.
+    for (int y = 0; y < 420 - height; ++y)
+        for (int x = 0; x < 128; ++x)
+            ASSERT_EQ(neutral[y * 128 + x] & 0xFFFFFF, 0u) << x << "," << y;
+    for (int y = 420 - height; y < 420; ++y)
+        for (int x = width; x < 128; ++x)
+            ASSERT_EQ(neutral[y * 128 + x] & 0xFFFFFF, 0u) << x << "," << y;
+}
+
+TEST(DayPicture, ADayWithoutItsOwnPictureShowsTheCommonOne) {
+    int32_t width, height;
+    uint32_t bits;
+    EXPECT_FALSE(ReadPictureHeader(3231, &width, &height, &bits)); // 31 December has none
+    CurrentTintColour = GetTintColour(1);
+    Canvas fallback(128, 420), missing(128, 420);
+    fallback.DrawDay(FallbackPictureId);
+    missing.DrawDay(3231);
+    EXPECT_EQ(fallback.Pixels(), missing.Pixels());
+}
+
+TEST(DayPicture, ThousandsOfRedrawsReleaseEveryObject) {
+    CurrentTintColour = GetTintColour(5);
+    Canvas canvas(128, 420);
+    canvas.DrawDay(FallbackPictureId);
+    std::vector<uint32_t> first = canvas.Pixels();
+    DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    // More draws than a process may hold GDI objects: a leak of even one object per draw would
+    // exhaust the table and stop the drawing long before the end.
+    for (int i = 0; i < 20000; ++i) {
+        canvas.Fill(0);
+        canvas.DrawDay(FallbackPictureId);
+    }
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
+    EXPECT_EQ(canvas.Pixels(), first);
+}
+
+TEST(MainWindow, ContextMenuOffersTheCommandsThenExit) {
+    HMENU menu = CreateContextMenu();
+    ASSERT_NE(menu, nullptr);
+    struct {
+        UINT id;
+        const char* text;
+    } expected[] = {{CMD_ABOUT, "&About"},   {CMD_SETUP, "&Setup"},   {CMD_CALENDAR, "&Calendar"},
+                    {CMD_MANUAL, "&Manual"}, {CMD_SYSTEM_INFORMATION, "System &Information"},
+                    {0, nullptr},            {CMD_EXIT, "Exit"}};
+    ASSERT_EQ(GetMenuItemCount(menu), 7);
+    for (int i = 0; i < 7; ++i) {
+        MENUITEMINFOA item = {};
+        char text[64] = "";
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STRING;
+        item.dwTypeData = text;
+        item.cch = sizeof text;
+        ASSERT_TRUE(GetMenuItemInfoA(menu, i, TRUE, &item));
+        if (expected[i].text == nullptr) {
+            EXPECT_NE(item.fType & MFT_SEPARATOR, 0u);
+        } else {
+            EXPECT_EQ(item.wID, expected[i].id) << i;
+            EXPECT_STREQ(text, expected[i].text);
+        }
+    }
+    DestroyMenu(menu);
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetSettings(MainSettingsTable);
+        EntryFont = CreateFontA(16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+        AltEntryFont = CreateFontA(15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+        std::string july = std::string("4;Fourth\nof July") + '\0' + "5;*Small print" + '\0' + '\0';
+        ASSERT_TRUE(SetMonthText(6, july.data(), july.size()));
+        static bool registered = RegisterMainWindowClass(GetModuleHandleA(nullptr));
+        ASSERT_TRUE(registered);
+        window_ = CreateMainWindow(GetModuleHandleA(nullptr));
+        ASSERT_NE(window_, nullptr);
+        SetChildFonts(window_, EntryFont);
+    }
+    void TearDown() override {
+        if (IsWindow(window_))
+            DestroyWindow(window_);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+        DeleteObject(EntryFont);
+        DeleteObject(AltEntryFont);
+        EntryFont = AltEntryFont = nullptr;
+        FreeDatabase();
+    }
+    std::string Text(int id) {
+        char text[1024] = "";
+        GetDlgItemTextA(window_, id, text, sizeof text);
+        return text;
+    }
+    HWND window_ = nullptr;
+};
+
+TEST_F(MainWindowTest, HasItsSizeTitleAndControls) {
+    RECT frame;
+    GetWindowRect(window_, &frame);
+    EXPECT_EQ(frame.right - frame.left, 760);
+    EXPECT_EQ(frame.bottom - frame.top, 520);
+    char title[128];
+    GetWindowTextA(window_, title, sizeof title);
+    EXPECT_STREQ(title, "Tavrin: A Morvest Daybook");
+    char className[64];
+    GetClassNameA(window_, className, sizeof className);
+    EXPECT_STREQ(className, "TavrinApplication");
+    struct {
+        int id;
+        RECT place;
+    } controls[] = {{IDC_MAIN_WEEKDAY, {4, 4, 132, 22}},
+                    {IDC_MAIN_DATE, {4, 20, 132, 38}},
+                    {IDC_MAIN_TIME, {4, 36, 132, 54}},
+                    {IDC_MAIN_ENTRY, {136, 4, 744, 512}}};
+    for (const auto& c : controls) {
+        HWND control = GetDlgItem(window_, c.id);
+        ASSERT_NE(control, nullptr) << c.id;
+        RECT place;
+        GetWindowRect(control, &place);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_TRUE(EqualRect(&place, &c.place)) << c.id;
+    }
+    RECT picture;
+    GetWindowRect(GetDlgItem(window_, IDC_MAIN_PICTURE), &picture);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&picture), 2);
+    EXPECT_EQ(picture.top, 95 - GetSystemMetrics(SM_CYCAPTION));
+    EXPECT_EQ(picture.bottom - picture.top, 420);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendDlgItemMessageA(window_, IDC_MAIN_TIME, WM_GETFONT, 0, 0)), EntryFont);
+}
+
+TEST_F(MainWindowTest, RefreshShowsTheDayAndPicksTheFontByTheStar) {
+    DayDate fifth = {2002, 5, 7}, fourth = {2002, 4, 7};
+    RefreshDisplay(window_, TRUE, &fifth);
+    EXPECT_EQ(Text(IDC_MAIN_DATE), "July 5, 2002");
+    EXPECT_EQ(Text(IDC_MAIN_ENTRY), "Small print");
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendDlgItemMessageA(window_, IDC_MAIN_ENTRY, WM_GETFONT, 0, 0)),
+              AltEntryFont);
+    EXPECT_EQ(Text(IDC_MAIN_WEEKDAY), GetTodayWeekdayName());
+    std::string clock = Text(IDC_MAIN_TIME);
+    EXPECT_TRUE(clock.size() >= 7 && (clock.substr(clock.size() - 3) == " am" || clock.substr(clock.size() - 3) == " pm")) << clock;
+
+    EXPECT_TRUE(RefreshDisplay(window_, FALSE, &fourth)); // the day of the month changed
+    EXPECT_EQ(Text(IDC_MAIN_ENTRY), "Fourth\nof July");
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendDlgItemMessageA(window_, IDC_MAIN_ENTRY, WM_GETFONT, 0, 0)),
+              EntryFont);
+    EXPECT_FALSE(RefreshDisplay(window_, FALSE, &fourth));
+    DayDate missing = {2002, 6, 7};
+    RefreshDisplay(window_, FALSE, &missing);
+    EXPECT_EQ(Text(IDC_MAIN_ENTRY), MissingEntryText);
+}
+
+TEST_F(MainWindowTest, ControlsAreTintedOnBlackAndExitClosesTheWindow) {
+    TintSelection = 12;
+    HWND entry = GetDlgItem(window_, IDC_MAIN_ENTRY);
+    HDC dc = GetDC(entry);
+    LRESULT brush = SendMessageA(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                 reinterpret_cast<LPARAM>(entry));
+    EXPECT_EQ(reinterpret_cast<HGDIOBJ>(brush), GetStockObject(BLACK_BRUSH));
+    EXPECT_EQ(GetTextColor(dc), GetTintColour(12));
+    EXPECT_EQ(GetBkColor(dc), RGB(0, 0, 0));
+    ReleaseDC(entry, dc);
+
+    SendMessageA(window_, WM_COMMAND, 9999, 0); // unknown commands are ignored
+    EXPECT_TRUE(IsWindow(window_));
+    SendMessageA(window_, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_FALSE(IsWindow(window_));
+}
+
+TEST_F(MainWindowTest, ClickToCloseNeedsTheSettingAndTheOption) {
+    SendMessageA(window_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 200));
+    EXPECT_TRUE(IsWindow(window_));
+    ClickToClose = 1;
+    ClickToCloseAllowed = 0;
+    SendMessageA(window_, WM_MBUTTONDOWN, 0, MAKELPARAM(300, 200));
+    EXPECT_TRUE(IsWindow(window_));
+    ClickToCloseAllowed = 1;
+    SendMessageA(window_, WM_MBUTTONDOWN, 0, MAKELPARAM(300, 200));
+    EXPECT_FALSE(IsWindow(window_));
+}
+
+} // namespace
