@@ -214,6 +214,44 @@ TEST_F(DaybookTest, ADatabaseElsewhereIsFoundThroughTheSettingsFile) {
     RemoveDirectoryA("C:\\tavrin-e2e-data");
 }
 
+TEST_F(DaybookTest, StayOnTopKeepsTheWindowTopmostUnlessTheOptionSaysNo) {
+    WriteAll(WindowsFile("MORVEST.INI"), SettingsWith("StayOnTop = 1\r\n"));
+    Start("/nostayontop");
+    HWND window = WaitForWindow("TavrinApplication");
+    ASSERT_NE(window, nullptr);
+    Sleep(600);
+    EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_EQ(WaitForExit(), 1u);
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+
+    WriteAll(WindowsFile("MORVEST.INI"), SettingsWith("StayOnTop = 1\r\n"));
+    Start("");
+    window = WaitForWindow("TavrinApplication");
+    ASSERT_NE(window, nullptr);
+    Sleep(600);
+    EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_EQ(WaitForExit(), 1u);
+}
+
+// Runs only inside a screen of 640 by 480 pixels (tests/wine/small_screen_test.sh).
+TEST_F(DaybookTest, ASmallScreenIsRefusedBeforeAnythingElse) {
+    if (GetSystemMetrics(SM_CXSCREEN) >= 800 && GetSystemMetrics(SM_CYSCREEN) >= 600)
+        GTEST_SKIP() << "needs a screen below 800 by 600";
+    Start("");
+    HWND box = WaitForWindow("#32770", "Message");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(ControlText(box, 0xFFFF),
+              "Tavrin: A Morvest Daybook requires a screen resolution of at least 800 by 600 "
+              "pixels. Please see the Drivers document installed with this software for "
+              "assistance in updating your screen driver.");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(WaitForExit(), 1u);
+    EXPECT_EQ(GetFileAttributesA(WindowsFile("MORVEST.INI").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 // Real mouse input: the text controls let clicks through to the window, the picture does not.
 void ClickAt(HWND control, DWORD down, DWORD up) {
     RECT place;

@@ -256,6 +256,22 @@ TEST_F(MainWindowTest, RefreshShowsTheDayAndPicksTheFontByTheStar) {
     EXPECT_EQ(Text(IDC_MAIN_ENTRY), MissingEntryText);
 }
 
+TEST_F(MainWindowTest, TheClockTickMovesOnToANewDay) {
+    // The window was left open over midnight: it still shows yesterday.
+    DayDate yesterday = {2002, 5, 7};
+    ShownDate = yesterday;
+    ShownPictureId = GetPictureId(&ShownDate);
+    RefreshDisplay(window_, TRUE, &ShownDate);
+    EXPECT_EQ(Text(IDC_MAIN_DATE), "July 5, 2002");
+    SendMessageA(window_, WM_TIMER, TIMER_CLOCK, 0);
+    DayDate today = TodayDate();
+    EXPECT_TRUE(SameDayDate(ShownDate, today));
+    EXPECT_EQ(ShownPictureId, GetPictureId(&today));
+    char line[64];
+    FormatDateLine(today, line, sizeof line);
+    EXPECT_EQ(Text(IDC_MAIN_DATE), line);
+}
+
 TEST_F(MainWindowTest, ControlsAreTintedOnBlackAndExitClosesTheWindow) {
     TintSelection = 12;
     HWND entry = GetDlgItem(window_, IDC_MAIN_ENTRY);
