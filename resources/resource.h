@@ -12,6 +12,14 @@
 #define IDS_SUPPORT_CONTACT 106
 #define IDS_LOGO_NOTICE 116
 #define IDS_SCREEN_TOO_SMALL 117
+#define IDS_CREDITS_HEADING 3000
+#define IDS_CREDITS_TRADEMARKS 3001
+#define IDS_CREDITS_COPYRIGHT 3002
+
+// The About box's own lines (they stand in its dialog template)
+#define TEXT_ABOUT_COPYRIGHT "\251 2026 the Tavrin project"
+#define TEXT_ABOUT_WEB_PAGE "More in the documents installed with the daybook"
+#define TEXT_MARKETER_NOTICE "Made and published by the Tavrin project"
 
 // Main window: child controls
 #define IDC_MAIN_DATE 101
