@@ -36,7 +36,8 @@ static int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR, int sho
     // The database came from the directory the settings file named; from here on the
     // program's own location counts, and that is what the settings file will keep.
     DeriveApplicationPath();
-    ShowStartupWindow = GetPrivateProfileIntA(SettingsSection, "ShowStartupWindow", 1, SettingsFileName);
+    ShowStartupWindow =
+        GetPrivateProfileIntA(SettingsSection, "ShowStartupWindow", 1, SettingsFileName);
     CreateLogoWindow(nullptr);
     if (previous == nullptr)
         RegisterMainWindowClass(instance);

@@ -23,9 +23,7 @@ HWND MainWindow;
 DayDate ShownDate;
 uint32_t ShownPictureId;
 static DayDate LastShownDate;
-static struct {
-    uint8_t hour, minute;
-} LastShownTime;
+static struct { uint8_t hour, minute; } LastShownTime;
 static uint32_t SecondsShown;
 
 struct MenuItem {
@@ -85,7 +83,8 @@ HWND CreateMainWindow(HINSTANCE instance) {
                                                : control.y;
         CreateWindowExA(0, control.className, control.text, control.style, control.x, y,
                         control.width, control.height, window,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
+                        nullptr);
     }
     return window;
 }
@@ -105,7 +104,8 @@ BOOL RefreshDisplay(HWND window, BOOL force, const DayDate* date) {
             ++text;
         }
         if (font != nullptr)
-            SendDlgItemMessageA(window, IDC_MAIN_ENTRY, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            SendDlgItemMessageA(window, IDC_MAIN_ENTRY, WM_SETFONT, reinterpret_cast<WPARAM>(font),
+                                FALSE);
         SetDlgItemTextA(window, IDC_MAIN_ENTRY, text);
         LastShownDate = shown;
         SetDlgItemTextA(window, IDC_MAIN_WEEKDAY, GetTodayWeekdayName());
@@ -202,7 +202,8 @@ static LRESULT OnTimer(HWND window, WPARAM timer, LPARAM lParam) {
     switch (timer) {
     case TIMER_STAY_ON_TOP:
         if (StayOnTopAllowed != 0 && StayOnTop != 0)
-            SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+            SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
         return 0;
     case TIMER_CLOCK:
         OnClockTick(window);
@@ -235,8 +236,8 @@ static void ShowContextMenu(HWND window) {
     HMENU menu = CreateContextMenu();
     if (menu == nullptr)
         return;
-    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, window,
-                   nullptr);
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0,
+                   window, nullptr);
     DestroyMenu(menu);
 }
 

@@ -68,4 +68,6 @@ int PictureButtonTop(int captionHeight) {
     return static_cast<int>(static_cast<uint16_t>(100 - captionHeight - 4)) - 1;
 }
 
-uint32_t LogoTimerPeriod(uint32_t logoDelay) { return logoDelay < 100 ? 100 : logoDelay; }
+uint32_t LogoTimerPeriod(uint32_t logoDelay) {
+    return logoDelay < 100 ? 100 : logoDelay;
+}

@@ -152,4 +152,6 @@ int LoadDatabaseFile(const char* path) {
     return ok ? 1 : 0;
 }
 
-int LoadDatabase() { return LoadDatabaseFile(InstallPath(DatabaseFileName)); }
+int LoadDatabase() {
+    return LoadDatabaseFile(InstallPath(DatabaseFileName));
+}

@@ -8,14 +8,16 @@
 #include "database/database.h"
 #include "settings/text_values.h"
 
-const char MonthNames[12][16] = {"January", "February", "March",     "April",
-                                 "May",     "June",     "July",      "August",
-                                 "September", "October", "November", "December"};
+const char MonthNames[12][16] = {"January",   "February", "March",    "April",
+                                 "May",       "June",     "July",     "August",
+                                 "September", "October",  "November", "December"};
 const char* const WeekdayNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                      "Thursday", "Friday", "Saturday"};
 const char MissingEntryText[] = "Internal error: No tavrin today...";
 
-bool SameDayDate(const DayDate& a, const DayDate& b) { return memcmp(&a, &b, sizeof a) == 0; }
+bool SameDayDate(const DayDate& a, const DayDate& b) {
+    return memcmp(&a, &b, sizeof a) == 0;
+}
 
 DayDate TodayDate() {
     DayDate today = {1970, 1, 1};

@@ -84,8 +84,8 @@ void DrawPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD ras
                       rasterOperation);
 }
 
-void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture,
-                       DWORD rasterOperation, uint32_t tint) {
+void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD rasterOperation,
+                       uint32_t tint) {
     PictureInfo info;
     if (picture->bits == nullptr || !ReadPackedBitmapInfo(picture->bits, picture->size, &info))
         return;

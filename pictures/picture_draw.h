@@ -21,8 +21,8 @@ bool ReadPictureHeader(int id, int32_t* width, int32_t* height, uint32_t* bitCou
 void DrawPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD rasterOperation);
 
 // The same with every colour of the picture's colour table scaled by the tint (0: no tint).
-void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture,
-                       DWORD rasterOperation, uint32_t tint);
+void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD rasterOperation,
+                       uint32_t tint);
 
 // Owner-draw of a day-picture button: black, with the day's picture (or the common picture
 // 2100) in the current tint standing on the bottom edge.

@@ -1,22 +1,14 @@
 #include "pictures/tints.h"
 
 const TintRow TintTable[TintCount + 1] = {
-    {"Neutral", MakeColour(255, 255, 255)},
-    {"Warm day", MakeColour(255, 255, 240)},
-    {"Old newspaper", MakeColour(255, 255, 220)},
-    {"Frost", MakeColour(240, 255, 255)},
-    {"Ice", MakeColour(220, 255, 255)},
-    {"Sky", MakeColour(225, 240, 255)},
-    {"Space", MakeColour(225, 220, 255)},
-    {"Steel", MakeColour(225, 240, 240)},
-    {"Titanium", MakeColour(225, 220, 220)},
-    {"Meadow", MakeColour(240, 255, 240)},
-    {"Bottle glass", MakeColour(220, 255, 220)},
-    {"Stratosphere", MakeColour(240, 240, 255)},
-    {"Coral", MakeColour(255, 220, 220)},
-    {"Mangrove", MakeColour(220, 255, 220)},
-    {"Humid", MakeColour(255, 255, 248)},
-    {nullptr, 0},
+    {"Neutral", MakeColour(255, 255, 255)},       {"Warm day", MakeColour(255, 255, 240)},
+    {"Old newspaper", MakeColour(255, 255, 220)}, {"Frost", MakeColour(240, 255, 255)},
+    {"Ice", MakeColour(220, 255, 255)},           {"Sky", MakeColour(225, 240, 255)},
+    {"Space", MakeColour(225, 220, 255)},         {"Steel", MakeColour(225, 240, 240)},
+    {"Titanium", MakeColour(225, 220, 220)},      {"Meadow", MakeColour(240, 255, 240)},
+    {"Bottle glass", MakeColour(220, 255, 220)},  {"Stratosphere", MakeColour(240, 240, 255)},
+    {"Coral", MakeColour(255, 220, 220)},         {"Mangrove", MakeColour(220, 255, 220)},
+    {"Humid", MakeColour(255, 255, 248)},         {nullptr, 0},
 };
 
 uint32_t CurrentTintColour = TintTable[DefaultTintIndex].colour;

@@ -3,11 +3,11 @@
 
 // Resources
 #define IDR_MANIFEST 1
-#define IDI_SAVER 100                // icon 100; the main icon is the resource named "Tavrin"
-#define IDB_FALLBACK_PICTURE 2100    // day pictures are 2000 + month * 100 + day
+#define IDI_SAVER 100             // icon 100; the main icon is the resource named "Tavrin"
+#define IDB_FALLBACK_PICTURE 2100 // day pictures are 2000 + month * 100 + day
 
 // String table
-#define IDS_COPY_NOTICE 103          // replaces text copied from the calendar
+#define IDS_COPY_NOTICE 103 // replaces text copied from the calendar
 #define IDS_PROGRAM_TITLE 104
 #define IDS_SUPPORT_CONTACT 106
 #define IDS_LOGO_NOTICE 116

@@ -5,7 +5,9 @@
 
 #include "settings/text_values.h"
 
-static bool IsString(const SettingRow* row) { return (row->kind & KindString) != 0; }
+static bool IsString(const SettingRow* row) {
+    return (row->kind & KindString) != 0;
+}
 
 void ResetSettings(const SettingRow* table) {
     for (const SettingRow* row = table; row->key != nullptr; ++row) {
@@ -86,7 +88,8 @@ bool WriteSettingsStream(const SettingRow* table, FILE* file, const char* timeTe
     for (const SettingRow* row = table; row->key != nullptr; ++row) {
         int written;
         if (IsString(row))
-            written = fprintf(file, "%s = %s\r\n", row->key, static_cast<const char*>(row->variable));
+            written =
+                fprintf(file, "%s = %s\r\n", row->key, static_cast<const char*>(row->variable));
         else
             written = fprintf(file, "%s = %u\r\n", row->key,
                               static_cast<unsigned>(*static_cast<const uint32_t*>(row->variable)));

@@ -8,11 +8,11 @@
 
 // Kind bits of a settings row.
 enum SettingKind : uint32_t {
-    KindBoolean = 0x1,   // decimal number, 0 off, anything else on
-    KindString = 0x2,    // text of up to SettingTextSize characters
-    KindInteger = 0x4,   // unsigned decimal number
-    KindChoice = 0x10,   // integer index into the row's choices
-    KindSpin = 0x40,     // integer shown with an up-down control in Setup
+    KindBoolean = 0x1,    // decimal number, 0 off, anything else on
+    KindString = 0x2,     // text of up to SettingTextSize characters
+    KindInteger = 0x4,    // unsigned decimal number
+    KindChoice = 0x10,    // integer index into the row's choices
+    KindSpin = 0x40,      // integer shown with an up-down control in Setup
     KindWriteOnly = 0x100 // written to the file but never read back
 };
 
@@ -20,10 +20,10 @@ const size_t SettingTextSize = 512;
 typedef char SettingText[SettingTextSize + 1];
 
 struct SettingRow {
-    const char* key;     // nullptr ends a table
-    void* variable;      // uint32_t* for numbers, SettingText* for strings
+    const char* key; // nullptr ends a table
+    void* variable;  // uint32_t* for numbers, SettingText* for strings
     uint32_t kind;
-    int32_t controlId;   // Setup page control, 0 for none
+    int32_t controlId; // Setup page control, 0 for none
     const TintRow* choices;
     uint32_t defaultNumber;
     const char* defaultText;

@@ -31,8 +31,10 @@ enum SetupControl : int32_t {
 // The compiler's date form ("Aug  7 2002") of this build.
 static const char ThisBuildDate[] = __DATE__;
 
-#define NUMBER_ROW(key, kind, control, value) {#key, &key, kind, control, nullptr, value, nullptr}
-#define TEXT_ROW(key, kind, value) {#key, &key, kind, 0, nullptr, 0, value}
+#define NUMBER_ROW(key, kind, control, value)                                                      \
+    { #key, &key, kind, control, nullptr, value, nullptr }
+#define TEXT_ROW(key, kind, value)                                                                 \
+    { #key, &key, kind, 0, nullptr, 0, value }
 
 const SettingRow MainSettingsTable[] = {
     NUMBER_ROW(AnimationSpeed, KindInteger, 0, 400),

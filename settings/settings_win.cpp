@@ -45,6 +45,7 @@ void WriteSettings() {
     CurrentTimeText(timeText);
     bool written = WriteSettingsStream(SettingsTable, file, timeText);
     written = fclose(file) == 0 && written;
-    if (!written || !MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!written ||
+        !MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         DeleteFileA(temporary);
 }

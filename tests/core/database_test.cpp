@@ -27,8 +27,8 @@ std::string MonthTextFor(int month) {
 std::string Compress(const std::string& text) {
     uLongf size = compressBound(static_cast<uLong>(text.size()));
     std::string out(size, '\0');
-    compress2(reinterpret_cast<Bytef*>(&out[0]), &size,
-              reinterpret_cast<const Bytef*>(text.data()), static_cast<uLong>(text.size()), 9);
+    compress2(reinterpret_cast<Bytef*>(&out[0]), &size, reinterpret_cast<const Bytef*>(text.data()),
+              static_cast<uLong>(text.size()), 9);
     out.resize(size);
     return out;
 }
@@ -51,7 +51,8 @@ size_t ChunkOffset(const std::string& file, int month) {
 }
 
 // Replaces month's chunk with a scrambled zlib stream of the given text.
-void ReplaceChunk(std::string* file, int month, const std::string& text, const std::string& tail = "") {
+void ReplaceChunk(std::string* file, int month, const std::string& text,
+                  const std::string& tail = "") {
     std::string chunk = Compress(text) + tail;
     UnscrambleChunk(reinterpret_cast<unsigned char*>(&chunk[0]), chunk.size(), month);
     file->replace(ChunkOffset(*file, month), ChunkSize(*file, month), chunk);

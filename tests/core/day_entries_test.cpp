@@ -128,7 +128,7 @@ TEST(EditText, LineFeedsBecomeCarriageReturnLineFeedAndTheStarGoes) {
     struct {
         const char* in;
         const char* out;
-    } cases[] = {{"A\nB", "A\r\nB"}, {"", ""}, {"\n\n", "\r\n\r\n"}, {"*Text", "Text"},
+    } cases[] = {{"A\nB", "A\r\nB"},     {"", ""},     {"\n\n", "\r\n\r\n"}, {"*Text", "Text"},
                  {"a\r\nb", "a\r\r\nb"}, {"**x", "*x"}};
     for (const auto& c : cases) {
         char* converted = ToEditText(c.in);

@@ -45,7 +45,8 @@ class MorvdbTest : public ::testing::Test {
             for (int d = 1; d <= DaysInMonthOfDaybook(m); ++d)
                 text += (d > 1 ? "\n" : "") + std::string(":: ") + std::to_string(d) +
                         (d % 10 == 3 ? " picture" : "") + "\nDay " + std::to_string(d) + ".\n";
-            WriteFileBytes(directory + "/" + MonthSourceName(m), m == skipMonth ? replacement : text);
+            WriteFileBytes(directory + "/" + MonthSourceName(m),
+                           m == skipMonth ? replacement : text);
         }
     }
 
@@ -130,8 +131,12 @@ TEST_F(MorvdbTest, CheckFindsGapsDuplicatesAndMisreadNumbers) {
 }
 
 TEST_F(MorvdbTest, DecompileRefusesEntriesTheSourceCannotExpress) {
-    const char* bad[] = {"1;2;3;Three semicolons", "01;Leading zero", "1;99;Small picture",
-                         "1;Line\r\nends", "1;*", "x;No day"};
+    const char* bad[] = {"1;2;3;Three semicolons",
+                         "01;Leading zero",
+                         "1;99;Small picture",
+                         "1;Line\r\nends",
+                         "1;*",
+                         "x;No day"};
     for (const char* record : bad) {
         std::string text = std::string(record) + std::string("\0\0", 2);
         std::vector<SourceEntry> entries;
@@ -151,12 +156,14 @@ TEST_F(MorvdbTest, CompileDecompileCompileGivesTheSameBytes) {
     WriteSources(sources);
     RunResult compiled = RunMorvdb("compile " + sources + " " + scratch_ + "/one.dat", scratch_);
     ASSERT_EQ(compiled.exitCode, 0) << compiled.output;
-    RunResult decompiled = RunMorvdb("decompile " + scratch_ + "/one.dat " + scratch_ + "/back", scratch_);
+    RunResult decompiled =
+        RunMorvdb("decompile " + scratch_ + "/one.dat " + scratch_ + "/back", scratch_);
     ASSERT_EQ(decompiled.exitCode, 0) << decompiled.output;
     for (int m = 0; m < 12; ++m)
         EXPECT_EQ(ReadFileBytes(scratch_ + "/back/" + MonthSourceName(m)),
                   ReadFileBytes(sources + "/" + MonthSourceName(m)));
-    ASSERT_EQ(RunMorvdb("compile " + scratch_ + "/back " + scratch_ + "/two.dat", scratch_).exitCode, 0);
+    ASSERT_EQ(
+        RunMorvdb("compile " + scratch_ + "/back " + scratch_ + "/two.dat", scratch_).exitCode, 0);
     EXPECT_EQ(ReadFileBytes(scratch_ + "/one.dat"), ReadFileBytes(scratch_ + "/two.dat"));
     EXPECT_EQ(RunMorvdb("check " + sources, scratch_).exitCode, 0);
 }
@@ -165,22 +172,24 @@ TEST_F(MorvdbTest, ShippedContentRoundTripsAndChecksClean) {
     RunResult check = RunMorvdb(std::string("check ") + TAVRIN_CONTENT_DIR, scratch_);
     EXPECT_EQ(check.exitCode, 0) << check.output;
     EXPECT_NE(check.output.find("366 entries, 0 problems"), std::string::npos) << check.output;
-    RunResult decompiled =
-        RunMorvdb(std::string("decompile ") + TAVRIN_DATABASE_FILE + " " + scratch_ + "/back", scratch_);
+    RunResult decompiled = RunMorvdb(
+        std::string("decompile ") + TAVRIN_DATABASE_FILE + " " + scratch_ + "/back", scratch_);
     ASSERT_EQ(decompiled.exitCode, 0) << decompiled.output;
     for (int m = 0; m < 12; ++m)
         EXPECT_EQ(ReadFileBytes(scratch_ + "/back/" + MonthSourceName(m)),
                   ReadFileBytes(std::string(TAVRIN_CONTENT_DIR) + "/" + MonthSourceName(m)))
             << MonthSourceName(m) << " is not in the canonical layout";
-    ASSERT_EQ(RunMorvdb("compile " + scratch_ + "/back " + scratch_ + "/again.dat", scratch_).exitCode, 0);
+    ASSERT_EQ(
+        RunMorvdb("compile " + scratch_ + "/back " + scratch_ + "/again.dat", scratch_).exitCode,
+        0);
     EXPECT_EQ(ReadFileBytes(scratch_ + "/again.dat"), ReadFileBytes(TAVRIN_DATABASE_FILE));
 }
 
 TEST_F(MorvdbTest, CommandLineErrorsAreClearAndNonZero) {
     RunResult help = RunMorvdb("--help", scratch_);
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* command : {"morvdb compile SOURCE_DIR OUT.DAT", "morvdb decompile IN.DAT OUT_DIR",
-                                "morvdb check SOURCE_DIR"})
+    for (const char* command : {"morvdb compile SOURCE_DIR OUT.DAT",
+                                "morvdb decompile IN.DAT OUT_DIR", "morvdb check SOURCE_DIR"})
         EXPECT_NE(help.output.find(command), std::string::npos) << command;
     EXPECT_EQ(RunMorvdb("", scratch_).exitCode, 2);
     EXPECT_EQ(RunMorvdb("compile only-one-argument", scratch_).exitCode, 2);
@@ -194,12 +203,14 @@ TEST_F(MorvdbTest, CommandLineErrorsAreClearAndNonZero) {
         << compiled.output;
     EXPECT_EQ(compiled.output.find('\n'), compiled.output.size() - 1) << "one line per problem";
 
-    RunResult missing = RunMorvdb("compile " + scratch_ + "/nowhere " + scratch_ + "/x.dat", scratch_);
+    RunResult missing =
+        RunMorvdb("compile " + scratch_ + "/nowhere " + scratch_ + "/x.dat", scratch_);
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.output.find("01-january.txt: cannot read the file"), std::string::npos);
 
     WriteFileBytes(scratch_ + "/junk.dat", "MRVSTDAT but nothing else");
-    RunResult junk = RunMorvdb("decompile " + scratch_ + "/junk.dat " + scratch_ + "/out", scratch_);
+    RunResult junk =
+        RunMorvdb("decompile " + scratch_ + "/junk.dat " + scratch_ + "/out", scratch_);
     EXPECT_EQ(junk.exitCode, 1);
     EXPECT_NE(junk.output.find("not a readable daybook database"), std::string::npos);
 }

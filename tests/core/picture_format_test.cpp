@@ -51,8 +51,9 @@ TEST(PictureFormat, RefusesHeadersThatDoNotFitTheirResource) {
     struct {
         size_t offset;
         uint32_t value;
-    } damage[] = {{0, 12}, {4, 0}, {4, 0x7FFFFFFF}, {8, 0xFFFFFF9C /* -100 */}, {8, 1u << 30},
-                  {14, 16}, {14, 3}, {16, 1 /* RLE8 */}, {12, 2}};
+    } damage[] = {{0, 12},       {4, 0},   {4, 0x7FFFFFFF}, {8, 0xFFFFFF9C /* -100 */},
+                  {8, 1u << 30}, {14, 16}, {14, 3},         {16, 1 /* RLE8 */},
+                  {12, 2}};
     for (const auto& d : damage) {
         std::string bad = picture;
         if (d.offset == 14 || d.offset == 12) {
@@ -60,7 +61,8 @@ TEST(PictureFormat, RefusesHeadersThatDoNotFitTheirResource) {
         } else {
             memcpy(&bad[d.offset], &d.value, 4);
         }
-        EXPECT_FALSE(ReadPackedBitmapInfo(bad.data(), bad.size(), &info)) << d.offset << " " << d.value;
+        EXPECT_FALSE(ReadPackedBitmapInfo(bad.data(), bad.size(), &info))
+            << d.offset << " " << d.value;
     }
     // Sizes that would overflow a 32-bit computation are refused, not wrapped.
     std::string huge = PackedBitmap(1, 1, 24);

@@ -38,10 +38,11 @@ class SettingsTest : public ::testing::Test {
 const char SampleTime[] = "Wed Jan 02 02:03:55 1980";
 
 TEST_F(SettingsTest, TablesHaveTheirRowsInOrderWithUniqueKeysAndControls) {
-    const char* mainKeys[] = {"AnimationSpeed", "ApplicationPath", "BuildDate", "ClickToClose",
-                              "DelayTime",      "LastTime",        "LogoDelay", "OncePerDay",
-                              "ShowDriverMessage", "ShowStartupWindow", "StayOnTop",
-                              "TintSelection",  "VersionNumber",   "WarnShowManual"};
+    const char* mainKeys[] = {"AnimationSpeed",    "ApplicationPath", "BuildDate",
+                              "ClickToClose",      "DelayTime",       "LastTime",
+                              "LogoDelay",         "OncePerDay",      "ShowDriverMessage",
+                              "ShowStartupWindow", "StayOnTop",       "TintSelection",
+                              "VersionNumber",     "WarnShowManual"};
     int rows = 0;
     std::set<std::string> keys;
     std::set<int32_t> controls;

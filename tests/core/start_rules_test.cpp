@@ -52,8 +52,8 @@ TEST_F(StartRulesTest, OncePerDayNeedsEveryCondition) {
     OncePerDay = 1;
     DelayTime = 30;
     EXPECT_TRUE(OncePerDayEndsRun(false, earlierToday, today));
-    EXPECT_FALSE(OncePerDayEndsRun(true, earlierToday, today)); // Shift held
-    EXPECT_FALSE(OncePerDayEndsRun(false, "", today));          // first run
+    EXPECT_FALSE(OncePerDayEndsRun(true, earlierToday, today));                // Shift held
+    EXPECT_FALSE(OncePerDayEndsRun(false, "", today));                         // first run
     EXPECT_FALSE(OncePerDayEndsRun(false, "Tue Dec 08 07:15:00 2020", today)); // another year
     EXPECT_FALSE(OncePerDayEndsRun(false, "Mon Dec 07 23:59:59 2026", today));
     DelayTime = 0;
@@ -70,7 +70,7 @@ TEST_F(StartRulesTest, ClockTextUsesTwelveHours) {
     struct {
         unsigned hour, minute;
         const char* text;
-    } cases[] = {{0, 0, "12:00 am"}, {0, 5, "12:05 am"}, {9, 30, "9:30 am"}, {11, 59, "11:59 am"},
+    } cases[] = {{0, 0, "12:00 am"},  {0, 5, "12:05 am"}, {9, 30, "9:30 am"},  {11, 59, "11:59 am"},
                  {12, 0, "12:00 pm"}, {13, 7, "1:07 pm"}, {23, 59, "11:59 pm"}};
     for (const auto& c : cases) {
         char text[32];

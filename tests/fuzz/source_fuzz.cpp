@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Anything that parsed cleanly must come back the same way through the stored form.
     std::string monthText = BuildMonthText(entries), source, error;
     std::vector<SourceEntry> back;
-    if (ParseMonthText(monthText, 1, &back, &error) && FormatMonthSource(back, 1, &source, &error)) {
+    if (ParseMonthText(monthText, 1, &back, &error) &&
+        FormatMonthSource(back, 1, &source, &error)) {
         std::vector<Problem> again;
         std::vector<SourceEntry> reparsed = ParseMonthSource("fuzz.txt", source, 1, &again);
         if (!again.empty() || BuildMonthText(reparsed) != monthText)
@@ -23,6 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 }
 
 std::vector<std::string> FuzzSeeds() {
-    return {":: 1\nOne.\n\n:: 2 picture\nTwo.\n\n:: 3 picture 1225 small\nThree \xe2\x80\x94 dash.\n",
-            ":: 29\n1969\n", "::\n", ":: 1 small picture\nx\n"};
+    return {
+        ":: 1\nOne.\n\n:: 2 picture\nTwo.\n\n:: 3 picture 1225 small\nThree \xe2\x80\x94 dash.\n",
+        ":: 29\n1969\n", "::\n", ":: 1 small picture\nx\n"};
 }

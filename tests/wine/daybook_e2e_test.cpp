@@ -58,7 +58,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
     GetClassNameA(window, className, sizeof className);
     GetWindowTextA(window, title, sizeof title);
     if (process == request->process && strcmp(className, request->className) == 0 &&
-        (request->title == nullptr || strcmp(title, request->title) == 0) && IsWindowVisible(window)) {
+        (request->title == nullptr || strcmp(title, request->title) == 0) &&
+        IsWindowVisible(window)) {
         request->found = window;
         return FALSE;
     }
@@ -86,7 +87,9 @@ class DaybookTest : public ::testing::Test {
         DeleteFileA(Installed("morvest.exe").c_str());
         FreeDatabase();
     }
-    static std::string Installed(const char* name) { return std::string(InstallDirectory) + "\\" + name; }
+    static std::string Installed(const char* name) {
+        return std::string(InstallDirectory) + "\\" + name;
+    }
 
     void Start(const std::string& arguments) {
         std::string commandLine = "\"" + Installed("morvest.exe") + "\" " + arguments;
@@ -95,7 +98,8 @@ class DaybookTest : public ::testing::Test {
         ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                                    InstallDirectory, &startup, &process_));
     }
-    HWND WaitForWindow(const char* className, const char* title = nullptr, DWORD milliseconds = 20000) {
+    HWND WaitForWindow(const char* className, const char* title = nullptr,
+                       DWORD milliseconds = 20000) {
         for (DWORD waited = 0; waited < milliseconds; waited += 50) {
             FindRequest request = {process_.dwProcessId, className, title, nullptr};
             EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&request));
@@ -151,7 +155,8 @@ TEST_F(DaybookTest, AFirstRunShowsTodayAndWritesACompleteSettingsFile) {
     for (size_t at = 0; (at = settings.find(" = ", at)) != std::string::npos; ++at)
         ++rows;
     EXPECT_EQ(rows, 14);
-    EXPECT_NE(settings.find("\r\nApplicationPath = C:\\tavrin-e2e\\\r\n"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("\r\nApplicationPath = C:\\tavrin-e2e\\\r\n"), std::string::npos)
+        << settings;
     size_t lastTime = settings.find("\r\nLastTime = ");
     ASSERT_NE(lastTime, std::string::npos);
     EXPECT_EQ(settings.find("\r\n", lastTime + 2) - (lastTime + 13), 24u);
@@ -160,8 +165,8 @@ TEST_F(DaybookTest, AFirstRunShowsTodayAndWritesACompleteSettingsFile) {
 TEST_F(DaybookTest, OncePerDayEndsASecondStartSilentlyUnlessNoTimeoutIsGiven) {
     char now[TimeTextLength + 1];
     CurrentTimeText(now);
-    std::string before = SettingsWith("OncePerDay = 1\r\nDelayTime = 30\r\nLastTime = " +
-                                      std::string(now) + "\r\n");
+    std::string before =
+        SettingsWith("OncePerDay = 1\r\nDelayTime = 30\r\nLastTime = " + std::string(now) + "\r\n");
     WriteAll(WindowsFile("MORVEST.INI"), before);
     Start("");
     EXPECT_EQ(WaitForExit(), 0u);
@@ -202,8 +207,10 @@ TEST_F(DaybookTest, ADatabaseElsewhereIsFoundThroughTheSettingsFile) {
     // The settings file names another directory: the database is read there, and the
     // program's own directory is what gets written back.
     CreateDirectoryA("C:\\tavrin-e2e-data", nullptr);
-    MoveFileExA(Installed("MORVEST.DAT").c_str(), "C:\\tavrin-e2e-data\\MORVEST.DAT", MOVEFILE_REPLACE_EXISTING);
-    WriteAll(WindowsFile("MORVEST.INI"), SettingsWith("ApplicationPath = C:\\tavrin-e2e-data\\\r\n"));
+    MoveFileExA(Installed("MORVEST.DAT").c_str(), "C:\\tavrin-e2e-data\\MORVEST.DAT",
+                MOVEFILE_REPLACE_EXISTING);
+    WriteAll(WindowsFile("MORVEST.INI"),
+             SettingsWith("ApplicationPath = C:\\tavrin-e2e-data\\\r\n"));
     Start("");
     HWND window = WaitForWindow("TavrinApplication");
     ASSERT_NE(window, nullptr);

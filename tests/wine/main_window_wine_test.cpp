@@ -46,7 +46,8 @@ class Canvas {
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_), nullptr, 0);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_),
+                                   nullptr, 0);
         previous_ = SelectObject(dc_, bitmap_);
         Fill(0x00808080);
     }
@@ -78,9 +79,15 @@ class Canvas {
     uint32_t* pixels_ = nullptr;
 };
 
-int Red(uint32_t pixel) { return (pixel >> 16) & 0xFF; }
-int Green(uint32_t pixel) { return (pixel >> 8) & 0xFF; }
-int Blue(uint32_t pixel) { return pixel & 0xFF; }
+int Red(uint32_t pixel) {
+    return (pixel >> 16) & 0xFF;
+}
+int Green(uint32_t pixel) {
+    return (pixel >> 8) & 0xFF;
+}
+int Blue(uint32_t pixel) {
+    return pixel & 0xFF;
+}
 
 TEST(DayPicture, CoralScalesGreenAndBlueOfEveryPixelExactly) {
     int32_t width, height;
@@ -146,9 +153,13 @@ TEST(MainWindow, ContextMenuOffersTheCommandsThenExit) {
     struct {
         UINT id;
         const char* text;
-    } expected[] = {{CMD_ABOUT, "&About"},   {CMD_SETUP, "&Setup"},   {CMD_CALENDAR, "&Calendar"},
-                    {CMD_MANUAL, "&Manual"}, {CMD_SYSTEM_INFORMATION, "System &Information"},
-                    {0, nullptr},            {CMD_EXIT, "Exit"}};
+    } expected[] = {{CMD_ABOUT, "&About"},
+                    {CMD_SETUP, "&Setup"},
+                    {CMD_CALENDAR, "&Calendar"},
+                    {CMD_MANUAL, "&Manual"},
+                    {CMD_SYSTEM_INFORMATION, "System &Information"},
+                    {0, nullptr},
+                    {CMD_EXIT, "Exit"}};
     ASSERT_EQ(GetMenuItemCount(menu), 7);
     for (int i = 0; i < 7; ++i) {
         MENUITEMINFOA item = {};
@@ -232,7 +243,9 @@ TEST_F(MainWindowTest, HasItsSizeTitleAndControls) {
     MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&picture), 2);
     EXPECT_EQ(picture.top, 95 - GetSystemMetrics(SM_CYCAPTION));
     EXPECT_EQ(picture.bottom - picture.top, 420);
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendDlgItemMessageA(window_, IDC_MAIN_TIME, WM_GETFONT, 0, 0)), EntryFont);
+    EXPECT_EQ(
+        reinterpret_cast<HFONT>(SendDlgItemMessageA(window_, IDC_MAIN_TIME, WM_GETFONT, 0, 0)),
+        EntryFont);
 }
 
 TEST_F(MainWindowTest, RefreshShowsTheDayAndPicksTheFontByTheStar) {
@@ -240,16 +253,20 @@ TEST_F(MainWindowTest, RefreshShowsTheDayAndPicksTheFontByTheStar) {
     RefreshDisplay(window_, TRUE, &fifth);
     EXPECT_EQ(Text(IDC_MAIN_DATE), "July 5, 2002");
     EXPECT_EQ(Text(IDC_MAIN_ENTRY), "Small print");
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendDlgItemMessageA(window_, IDC_MAIN_ENTRY, WM_GETFONT, 0, 0)),
-              AltEntryFont);
+    EXPECT_EQ(
+        reinterpret_cast<HFONT>(SendDlgItemMessageA(window_, IDC_MAIN_ENTRY, WM_GETFONT, 0, 0)),
+        AltEntryFont);
     EXPECT_EQ(Text(IDC_MAIN_WEEKDAY), GetTodayWeekdayName());
     std::string clock = Text(IDC_MAIN_TIME);
-    EXPECT_TRUE(clock.size() >= 7 && (clock.substr(clock.size() - 3) == " am" || clock.substr(clock.size() - 3) == " pm")) << clock;
+    EXPECT_TRUE(clock.size() >= 7 && (clock.substr(clock.size() - 3) == " am" ||
+                                      clock.substr(clock.size() - 3) == " pm"))
+        << clock;
 
     EXPECT_TRUE(RefreshDisplay(window_, FALSE, &fourth)); // the day of the month changed
     EXPECT_EQ(Text(IDC_MAIN_ENTRY), "Fourth\nof July");
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendDlgItemMessageA(window_, IDC_MAIN_ENTRY, WM_GETFONT, 0, 0)),
-              EntryFont);
+    EXPECT_EQ(
+        reinterpret_cast<HFONT>(SendDlgItemMessageA(window_, IDC_MAIN_ENTRY, WM_GETFONT, 0, 0)),
+        EntryFont);
     EXPECT_FALSE(RefreshDisplay(window_, FALSE, &fourth));
     DayDate missing = {2002, 6, 7};
     RefreshDisplay(window_, FALSE, &missing);

@@ -11,15 +11,15 @@
 
 namespace {
 
-const char* const MonthFileNames[12] = {"january", "february", "march",     "april",
-                                        "may",     "june",     "july",      "august",
-                                        "september", "october", "november", "december"};
+const char* const MonthFileNames[12] = {"january",   "february", "march",    "april",
+                                        "may",       "june",     "july",     "august",
+                                        "september", "october",  "november", "december"};
 
 // Unicode code points of Windows-1252 bytes 0x80 to 0x9F; 0 where the byte is undefined.
-const unsigned HighControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+const unsigned HighControls[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                   0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // The Windows-1252 byte of a code point, or -1. Line feeds pass; other controls do not.
 int ByteOfCodePoint(unsigned code) {
@@ -101,7 +101,8 @@ bool ParseHeader(const std::string& header, int month, SourceEntry* entry, std::
         ++next;
     }
     if (next != parts.size()) {
-        *error = "unexpected \"" + parts[next] + "\" in header (use: \":: D [picture [N]] [small]\")";
+        *error =
+            "unexpected \"" + parts[next] + "\" in header (use: \":: D [picture [N]] [small]\")";
         return false;
     }
     return true;
@@ -161,7 +162,8 @@ bool Utf8ToWindows1252(const std::string& utf8, std::string* out, std::string* e
         }
         int byte = ByteOfCodePoint(code);
         if (byte < 0) {
-            *error = "character " + Describe(code) + " cannot be stored in the Windows-1252 code page";
+            *error =
+                "character " + Describe(code) + " cannot be stored in the Windows-1252 code page";
             return false;
         }
         out->push_back(static_cast<char>(byte));
@@ -245,7 +247,8 @@ std::vector<SourceEntry> ParseMonthSource(const std::string& fileName, const std
         }
         if (current == nullptr) {
             if (!line.empty())
-                problems->push_back({fileName, lineNumber, "text before the first \":: D\" header"});
+                problems->push_back(
+                    {fileName, lineNumber, "text before the first \":: D\" header"});
             continue;
         }
         body.push_back(converted);
@@ -389,8 +392,9 @@ void CheckMonthEntries(const std::string& fileName, int month,
             const SourceEntry& entry = *item.second;
             std::string expectedText = (entry.small ? "*" : "") + entry.text;
             DayDate date = {2000, static_cast<uint8_t>(entry.day), static_cast<uint8_t>(month + 1)};
-            int expectedPicture = DayPictureBase + (entry.picture != 0 ? entry.picture
-                                                                       : (month + 1) * 100 + entry.day);
+            int expectedPicture =
+                DayPictureBase +
+                (entry.picture != 0 ? entry.picture : (month + 1) * 100 + entry.day);
             const char* shown = GetEntryText(month, entry.day);
             int picture = GetPictureId(&date);
             if (expectedText != shown)
