@@ -1,0 +1,5 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "calendar/calendar_dialog.h"
