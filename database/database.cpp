@@ -61,7 +61,7 @@ int InflateChunk(const unsigned char* buffer, size_t length, unsigned char** out
         return 0;
     unsigned char window[InflateStep];
     unsigned char* result = nullptr;
-    size_t size = 0;
+    size_t size = 0, capacity = 0;
     bool failed = false;
     while (stream.total_in < length) {
         stream.next_in = const_cast<unsigned char*>(buffer) + stream.total_in;
@@ -70,19 +70,26 @@ int InflateChunk(const unsigned char* buffer, size_t length, unsigned char** out
         stream.avail_out = sizeof window;
         int status = inflate(&stream, Z_PARTIAL_FLUSH);
         size_t produced = sizeof window - stream.avail_out;
-        if (produced > 0) {
-            unsigned char* grown =
-                size + produced <= MaxMonthTextSize
-                    ? static_cast<unsigned char*>(realloc(result, size + produced))
-                    : nullptr;
-            if (grown == nullptr) {
+        if (size + produced > MaxMonthTextSize) {
+            failed = true;
+            break;
+        }
+        // The block keeps one byte more than the text for the closing zero of the month text;
+        // it grows by doubling so that a long month is not copied again at every step.
+        if (size + produced + 1 > capacity) {
+            size_t grown = capacity == 0 ? 4 * InflateStep : 2 * capacity;
+            while (grown < size + produced + 1)
+                grown *= 2;
+            unsigned char* larger = static_cast<unsigned char*>(realloc(result, grown));
+            if (larger == nullptr) {
                 failed = true;
                 break;
             }
-            result = grown;
-            memcpy(result + size, window, produced);
-            size += produced;
+            result = larger;
+            capacity = grown;
         }
+        memcpy(result + size, window, produced);
+        size += produced;
         if (status == Z_STREAM_END)
             break;
         if (status != Z_OK) {
@@ -94,6 +101,7 @@ int InflateChunk(const unsigned char* buffer, size_t length, unsigned char** out
         free(result);
         return 0;
     }
+    result[size] = '\0';
     *output = result;
     *outputSize = size;
     return 1;
@@ -133,17 +141,20 @@ int LoadDatabaseFile(const char* path) {
             ok = false;
             break;
         }
-        unsigned char* chunk = static_cast<unsigned char*>(calloc(chunkSize, 1));
+        unsigned char* chunk = static_cast<unsigned char*>(malloc(chunkSize));
         unsigned char* text = nullptr;
         size_t textSize = 0;
         ok = chunk != nullptr && fread(chunk, 1, chunkSize, file) == chunkSize;
         if (ok) {
             remaining -= static_cast<long>(chunkSize);
             UnscrambleChunk(chunk, chunkSize, m);
-            ok = InflateChunk(chunk, chunkSize, &text, &textSize) &&
-                 SetMonthText(m, reinterpret_cast<char*>(text), textSize);
+            ok = InflateChunk(chunk, chunkSize, &text, &textSize);
         }
-        free(text);
+        if (ok) {
+            // The decompressed block already ends in the closing zero: keep it as it is.
+            MonthTexts[m] = reinterpret_cast<char*>(text);
+            MonthTextSizes[m] = textSize;
+        }
         free(chunk);
     }
     fclose(file);

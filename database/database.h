@@ -41,7 +41,7 @@ int SetMonthText(int month, const char* text, size_t size);
 void UnscrambleChunk(unsigned char* buffer, size_t length, int month);
 
 // Decompresses one zlib stream in 8192-byte steps. On success returns non-zero and a malloc'd
-// block in *output (free it) of *outputSize bytes; fails on a damaged stream, on no output, and
-// on output beyond MaxMonthTextSize.
+// block in *output (free it) of *outputSize bytes followed by one zero byte; fails on a damaged
+// stream, on no output, and on output beyond MaxMonthTextSize.
 int InflateChunk(const unsigned char* buffer, size_t length, unsigned char** output,
                  size_t* outputSize);
