@@ -21,7 +21,8 @@ configure "$build/win32" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" -D
 cmake --build "$build/win32" -j "$jobs" >"$build/win32.build.log" 2>&1 || { tail -50 "$build/win32.build.log"; exit 1; }
 
 if [ "$("$top/tools/wine-arch.sh")" = win64 ]; then
-    configure "$build/win64" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-x86_64.cmake" -DMORVDB_TOOL="$build/native/morvdb"
+    configure "$build/win64" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-x86_64.cmake" -DMORVDB_TOOL="$build/native/morvdb" \
+        -DTAVRIN_DELIVERABLES_DIR="$build/win32"
     cmake --build "$build/win64" -j "$jobs" >"$build/win64.build.log" 2>&1 || { tail -50 "$build/win64.build.log"; exit 1; }
 fi
 echo "Built: $build/win32/morvest.exe, $build/win32/morvsave.scr, $build/win32/morvdb.exe, $build/win32/MORVEST.DAT"
