@@ -1,13 +1,5 @@
-# Cross build for Windows with MinGW-w64 (i686). The posix thread model is needed by GoogleTest.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build of the 32-bit Windows programs, the deliverables.
 set(CMAKE_SYSTEM_PROCESSOR x86)
 set(TAVRIN_MINGW_TRIPLE i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${TAVRIN_MINGW_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TAVRIN_MINGW_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${TAVRIN_MINGW_TRIPLE}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${TAVRIN_MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh;--arch;win32)
+set(TAVRIN_WINE_ARCH win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -31,46 +31,36 @@ enum SetupControl : int32_t {
 // The compiler's date form ("Aug  7 2002") of this build.
 static const char ThisBuildDate[] = __DATE__;
 
-#define NUMBER_ROW(key, kind, control, value)                                                      \
-    { #key, &key, kind, control, nullptr, value, nullptr }
-#define TEXT_ROW(key, kind, value)                                                                 \
-    { #key, &key, kind, 0, nullptr, 0, value }
+#define NUMBER_ROW(key, kind, control, value) {#key, &key, kind, control, nullptr, value, nullptr},
+#define TEXT_ROW(key, kind, value) {#key, &key, kind, 0, nullptr, 0, value},
+
+// Both programs keep the same rows in the same order; only the daybook writes its build date,
+// and each writes its own version number.
+#define SETTINGS_ROWS(BUILD_DATE_ROW, version)                                                     \
+    NUMBER_ROW(AnimationSpeed, KindInteger, 0, 400)                                                \
+    TEXT_ROW(ApplicationPath, KindString, "")                                                      \
+    BUILD_DATE_ROW                                                                                 \
+    NUMBER_ROW(ClickToClose, KindBoolean, ControlClickToClose, 0)                                  \
+    NUMBER_ROW(DelayTime, KindInteger | KindSpin, ControlDelayTime, 0)                             \
+    TEXT_ROW(LastTime, KindString, "")                                                             \
+    NUMBER_ROW(LogoDelay, KindInteger, 0, 8000)                                                    \
+    NUMBER_ROW(OncePerDay, KindBoolean, ControlOncePerDay, 0)                                      \
+    NUMBER_ROW(ShowDriverMessage, KindBoolean, ControlShowDriverMessage, 1)                        \
+    NUMBER_ROW(ShowStartupWindow, KindBoolean, ControlShowStartupWindow, 1)                        \
+    NUMBER_ROW(StayOnTop, KindBoolean, ControlStayOnTop, 0){"TintSelection",                       \
+                                                            &TintSelection,                        \
+                                                            KindInteger | KindChoice,              \
+                                                            ControlTintSelection,                  \
+                                                            TintTable,                             \
+                                                            DefaultTintIndex,                      \
+                                                            nullptr},                              \
+        NUMBER_ROW(VersionNumber, KindInteger | KindWriteOnly, 0, version)                         \
+            NUMBER_ROW(WarnShowManual, KindBoolean, ControlWarnShowManual,                         \
+                       1){nullptr, nullptr, 0, 0, nullptr, 0, nullptr},
 
 const SettingRow MainSettingsTable[] = {
-    NUMBER_ROW(AnimationSpeed, KindInteger, 0, 400),
-    TEXT_ROW(ApplicationPath, KindString, ""),
-    TEXT_ROW(BuildDate, KindString | KindWriteOnly, ThisBuildDate),
-    NUMBER_ROW(ClickToClose, KindBoolean, ControlClickToClose, 0),
-    NUMBER_ROW(DelayTime, KindInteger | KindSpin, ControlDelayTime, 0),
-    TEXT_ROW(LastTime, KindString, ""),
-    NUMBER_ROW(LogoDelay, KindInteger, 0, 8000),
-    NUMBER_ROW(OncePerDay, KindBoolean, ControlOncePerDay, 0),
-    NUMBER_ROW(ShowDriverMessage, KindBoolean, ControlShowDriverMessage, 1),
-    NUMBER_ROW(ShowStartupWindow, KindBoolean, ControlShowStartupWindow, 1),
-    NUMBER_ROW(StayOnTop, KindBoolean, ControlStayOnTop, 0),
-    {"TintSelection", &TintSelection, KindInteger | KindChoice, ControlTintSelection, TintTable,
-     DefaultTintIndex, nullptr},
-    NUMBER_ROW(VersionNumber, KindInteger | KindWriteOnly, 0, 67),
-    NUMBER_ROW(WarnShowManual, KindBoolean, ControlWarnShowManual, 1),
-    {nullptr, nullptr, 0, 0, nullptr, 0, nullptr},
-};
+    SETTINGS_ROWS(TEXT_ROW(BuildDate, KindString | KindWriteOnly, ThisBuildDate), 67)};
 
-const SettingRow SaverSettingsTable[] = {
-    NUMBER_ROW(AnimationSpeed, KindInteger, 0, 400),
-    TEXT_ROW(ApplicationPath, KindString, ""),
-    NUMBER_ROW(ClickToClose, KindBoolean, ControlClickToClose, 0),
-    NUMBER_ROW(DelayTime, KindInteger | KindSpin, ControlDelayTime, 0),
-    TEXT_ROW(LastTime, KindString, ""),
-    NUMBER_ROW(LogoDelay, KindInteger, 0, 8000),
-    NUMBER_ROW(OncePerDay, KindBoolean, ControlOncePerDay, 0),
-    NUMBER_ROW(ShowDriverMessage, KindBoolean, ControlShowDriverMessage, 1),
-    NUMBER_ROW(ShowStartupWindow, KindBoolean, ControlShowStartupWindow, 1),
-    NUMBER_ROW(StayOnTop, KindBoolean, ControlStayOnTop, 0),
-    {"TintSelection", &TintSelection, KindInteger | KindChoice, ControlTintSelection, TintTable,
-     DefaultTintIndex, nullptr},
-    NUMBER_ROW(VersionNumber, KindInteger | KindWriteOnly, 0, 65),
-    NUMBER_ROW(WarnShowManual, KindBoolean, ControlWarnShowManual, 1),
-    {nullptr, nullptr, 0, 0, nullptr, 0, nullptr},
-};
+const SettingRow SaverSettingsTable[] = {SETTINGS_ROWS(, 65)};
 
 const SettingRow* SettingsTable = MainSettingsTable;

@@ -13,21 +13,9 @@
 
 #include "database/database.h"
 #include "database/day_entries.h"
+#include "tests/core/test_files.h"
 
 namespace {
-
-std::string ReadAll(const char* path) {
-    std::string bytes;
-    FILE* file = fopen(path, "rb");
-    if (file == nullptr)
-        return bytes;
-    char buffer[65536];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, got);
-    fclose(file);
-    return bytes;
-}
 
 void LoadDatabaseBenchmark(benchmark::State& state) {
     for (auto _ : state) {
@@ -50,7 +38,7 @@ void PlainZlibBenchmark(benchmark::State& state) {
         std::unique_ptr<unsigned char, void (*)(void*)> buffer(
             static_cast<unsigned char*>(malloc(total)), free);
         unsigned char* output = buffer.get();
-        std::string file = ReadAll(TAVRIN_DATABASE_FILE);
+        std::string file = ReadFileBytes(TAVRIN_DATABASE_FILE);
         size_t offset = DatabaseChunksOffset, used = 0;
         for (int m = 0; m < MonthCount; ++m) {
             uint32_t size;

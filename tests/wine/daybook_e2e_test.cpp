@@ -12,6 +12,7 @@
 #include "database/day_entries.h"
 #include "resource.h"
 #include "settings/text_values.h"
+#include "tests/core/test_files.h"
 
 namespace {
 
@@ -21,26 +22,6 @@ std::string WindowsFile(const char* name) {
     char directory[MAX_PATH];
     GetWindowsDirectoryA(directory, MAX_PATH);
     return std::string(directory) + "\\" + name;
-}
-
-std::string ReadAll(const std::string& path) {
-    std::string bytes;
-    FILE* file = fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return bytes;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, got);
-    fclose(file);
-    return bytes;
-}
-
-void WriteAll(const std::string& path, const std::string& bytes) {
-    FILE* file = fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr) << path;
-    fwrite(bytes.data(), 1, bytes.size(), file);
-    fclose(file);
 }
 
 struct FindRequest {
@@ -122,7 +103,7 @@ class DaybookTest : public ::testing::Test {
         SendDlgItemMessageA(window, id, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
         return text;
     }
-    static std::string Settings() { return ReadAll(WindowsFile("MORVEST.INI")); }
+    static std::string Settings() { return ReadFileBytes(WindowsFile("MORVEST.INI")); }
     static std::string SettingsWith(const std::string& lines) {
         return "[TavrinAMorvestDaybook]\r\nShowStartupWindow = 0\r\n" + lines;
     }
@@ -167,7 +148,7 @@ TEST_F(DaybookTest, OncePerDayEndsASecondStartSilentlyUnlessNoTimeoutIsGiven) {
     CurrentTimeText(now);
     std::string before =
         SettingsWith("OncePerDay = 1\r\nDelayTime = 30\r\nLastTime = " + std::string(now) + "\r\n");
-    WriteAll(WindowsFile("MORVEST.INI"), before);
+    ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"), before));
     Start("");
     EXPECT_EQ(WaitForExit(), 0u);
     EXPECT_EQ(Settings(), before);
@@ -184,7 +165,7 @@ TEST_F(DaybookTest, OncePerDayEndsASecondStartSilentlyUnlessNoTimeoutIsGiven) {
 }
 
 TEST_F(DaybookTest, DelayTimeClosesTheWindowByItself) {
-    WriteAll(WindowsFile("MORVEST.INI"), SettingsWith("DelayTime = 2\r\n"));
+    ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"), SettingsWith("DelayTime = 2\r\n")));
     Start("");
     ASSERT_NE(WaitForWindow("TavrinApplication"), nullptr);
     DWORD started = GetTickCount();
@@ -209,8 +190,8 @@ TEST_F(DaybookTest, ADatabaseElsewhereIsFoundThroughTheSettingsFile) {
     CreateDirectoryA("C:\\tavrin-e2e-data", nullptr);
     MoveFileExA(Installed("MORVEST.DAT").c_str(), "C:\\tavrin-e2e-data\\MORVEST.DAT",
                 MOVEFILE_REPLACE_EXISTING);
-    WriteAll(WindowsFile("MORVEST.INI"),
-             SettingsWith("ApplicationPath = C:\\tavrin-e2e-data\\\r\n"));
+    ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"),
+                               SettingsWith("ApplicationPath = C:\\tavrin-e2e-data\\\r\n")));
     Start("");
     HWND window = WaitForWindow("TavrinApplication");
     ASSERT_NE(window, nullptr);
@@ -222,7 +203,7 @@ TEST_F(DaybookTest, ADatabaseElsewhereIsFoundThroughTheSettingsFile) {
 }
 
 TEST_F(DaybookTest, StayOnTopKeepsTheWindowTopmostUnlessTheOptionSaysNo) {
-    WriteAll(WindowsFile("MORVEST.INI"), SettingsWith("StayOnTop = 1\r\n"));
+    ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"), SettingsWith("StayOnTop = 1\r\n")));
     Start("/nostayontop");
     HWND window = WaitForWindow("TavrinApplication");
     ASSERT_NE(window, nullptr);
@@ -233,7 +214,7 @@ TEST_F(DaybookTest, StayOnTopKeepsTheWindowTopmostUnlessTheOptionSaysNo) {
     CloseHandle(process_.hProcess);
     CloseHandle(process_.hThread);
 
-    WriteAll(WindowsFile("MORVEST.INI"), SettingsWith("StayOnTop = 1\r\n"));
+    ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"), SettingsWith("StayOnTop = 1\r\n")));
     Start("");
     window = WaitForWindow("TavrinApplication");
     ASSERT_NE(window, nullptr);
@@ -271,7 +252,7 @@ void ClickAt(HWND control, DWORD down, DWORD up) {
 }
 
 TEST_F(DaybookTest, ClickToCloseTakesClicksOnTheTextButNotOnThePicture) {
-    WriteAll(WindowsFile("MORVEST.INI"), SettingsWith("ClickToClose = 1\r\n"));
+    ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"), SettingsWith("ClickToClose = 1\r\n")));
     Start("");
     HWND window = WaitForWindow("TavrinApplication");
     ASSERT_NE(window, nullptr);
@@ -283,7 +264,7 @@ TEST_F(DaybookTest, ClickToCloseTakesClicksOnTheTextButNotOnThePicture) {
 }
 
 TEST_F(DaybookTest, NoClickToCloseKeepsTheWindowOpen) {
-    WriteAll(WindowsFile("MORVEST.INI"), SettingsWith("ClickToClose = 1\r\n"));
+    ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"), SettingsWith("ClickToClose = 1\r\n")));
     Start("/NOCLICKTOCLOSE");
     HWND window = WaitForWindow("TavrinApplication");
     ASSERT_NE(window, nullptr);
@@ -295,7 +276,7 @@ TEST_F(DaybookTest, NoClickToCloseKeepsTheWindowOpen) {
 }
 
 TEST_F(DaybookTest, ARightClickOnTheTextOpensTheMenuButNotOnThePicture) {
-    WriteAll(WindowsFile("MORVEST.INI"), SettingsWith(""));
+    ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"), SettingsWith("")));
     Start("");
     HWND window = WaitForWindow("TavrinApplication");
     ASSERT_NE(window, nullptr);

@@ -28,7 +28,8 @@ class ProgramResources {
         if (found == nullptr)
             return false;
         const void* bits = LockResource(LoadResource(module_, found));
-        return bits != nullptr && ReadPackedBitmapInfo(bits, SizeofResource(module_, found), info) &&
+        return bits != nullptr &&
+               ReadPackedBitmapInfo(bits, SizeofResource(module_, found), info) &&
                info->bitCount == 8 && info->colourCount == 256;
     }
     // Sizes of the images in an icon group.

@@ -8,6 +8,7 @@
 
 #include "settings/settings.h"
 #include "settings/text_values.h"
+#include "tests/core/test_files.h"
 
 namespace {
 
@@ -30,24 +31,8 @@ class SettingsFileTest : public ::testing::Test {
         SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(path_.c_str());
     }
-    std::string Contents() {
-        std::string bytes;
-        FILE* file = fopen(path_.c_str(), "rb");
-        if (file == nullptr)
-            return bytes;
-        char buffer[4096];
-        size_t got;
-        while ((got = fread(buffer, 1, sizeof buffer, file)) > 0)
-            bytes.append(buffer, got);
-        fclose(file);
-        return bytes;
-    }
-    void Put(const std::string& bytes) {
-        FILE* file = fopen(path_.c_str(), "wb");
-        ASSERT_NE(file, nullptr);
-        fwrite(bytes.data(), 1, bytes.size(), file);
-        fclose(file);
-    }
+    std::string Contents() { return ReadFileBytes(path_); }
+    void Put(const std::string& bytes) { ASSERT_TRUE(WriteFileBytes(path_, bytes)); }
     int LeftoverTemporaryFiles() {
         WIN32_FIND_DATAA found;
         HANDLE search = FindFirstFileA((directory_ + "\\mrv*.tmp").c_str(), &found);
