@@ -289,6 +289,34 @@ TEST_F(MainWindowTest, RefreshShowsTheDayAndPicksTheFontByTheStar) {
     EXPECT_EQ(Text(IDC_MAIN_ENTRY), MissingEntryText);
 }
 
+TEST_F(MainWindowTest, AHundredWindowsOpenedAndClosedLeaveNoObjectBehind) {
+    DestroyWindow(window_);
+    size_t slotsBefore = 0;
+    // The first windows may make objects the system keeps for the whole process (cached DCs,
+    // menu bitmaps); the count starts after them.
+    for (int i = -10; i < 100; ++i) {
+        if (i == 0) {
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            }
+            slotsBefore = FreeGdiSlots();
+        }
+        HWND window = CreateMainWindow(GetModuleHandleA(nullptr));
+        ASSERT_NE(window, nullptr);
+        SetChildFonts(window, EntryFont);
+        RefreshDisplay(window, TRUE, nullptr);
+        ShowWindow(window, SW_SHOWNOACTIVATE);
+        UpdateWindow(window);
+        RedrawWindow(GetDlgItem(window, IDC_MAIN_PICTURE), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        DestroyWindow(window);
+    }
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    EXPECT_EQ(FreeGdiSlots(), slotsBefore);
+}
+
 TEST_F(MainWindowTest, TheClockTickMovesOnToANewDay) {
     // The window was left open over midnight: it still shows yesterday.
     DayDate yesterday = {2002, 5, 7};
