@@ -66,7 +66,8 @@ std::string ClipboardText() {
     if (!OpenClipboard(nullptr))
         return "(clipboard not opened)";
     HANDLE data = GetClipboardData(CF_TEXT);
-    if (const char* bytes = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr) {
+    if (const char* bytes =
+            data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr) {
         text = bytes;
         GlobalUnlock(data);
     }
@@ -128,7 +129,11 @@ TEST_F(CalendarTest, TemplateHoldsTheControlsInTabOrder) {
     HRSRC found = FindResourceA(ResourceModule, "CalendarBox", MAKEINTRESOURCEA(5)); // RT_DIALOG
     ASSERT_NE(found, nullptr);
     const WORD* word = static_cast<const WORD*>(LockResource(LoadResource(ResourceModule, found)));
-    auto dword = [&] { DWORD v = word[0] | (word[1] << 16); word += 2; return v; };
+    auto dword = [&] {
+        DWORD v = word[0] | (word[1] << 16);
+        word += 2;
+        return v;
+    };
     // A text, or a number: the predefined control classes may be stored as atoms 0x80 to 0x85.
     auto text = [&] {
         static const char* const classes[] = {"Button", "Edit", "Static", "", "", "ComboBox"};
@@ -262,10 +267,10 @@ TEST_F(CalendarTest, PressesBesideTheDaysChangeNothing) {
     const int base = Base();
     Press(base + 25, 141); // row 5, column 1
     EXPECT_EQ(Text(IDC_CALENDAR_DATE), "January 31, 2000\n\nMonday");
-    Press(base, 85); // before the first
-    Press(base + 50, 141); // after the last
+    Press(base, 85);             // before the first
+    Press(base + 50, 141);       // after the last
     Press(base + 150 + 13, 105); // beside the last column
-    Press(-1, 105);             // left of the client area: a large unsigned word
+    Press(-1, 105);              // left of the client area: a large unsigned word
     Press(base + 25, -1);
     EXPECT_EQ(Text(IDC_CALENDAR_DATE), "January 31, 2000\n\nMonday");
     Press(base - 30, 105); // column 0 reaches past the numbers' left side
@@ -380,7 +385,7 @@ TEST(MonthGrid, DrawsTitleHeadsAndDaysWhereTheLayoutSays) {
                 count += (pixels[y * width + x] & 0xFFFFFF) != 0;
         return count;
     };
-    EXPECT_GT(lit(base, 33, base + 150, 48), 0);   // "February 2000" starts at base
+    EXPECT_GT(lit(base, 33, base + 150, 48), 0); // "February 2000" starts at base
     EXPECT_EQ(lit(base - 30, 33, base, 48), 0);
     for (int j = 0; j < 7; ++j) {
         int edge = base + 25 * j;
@@ -406,42 +411,42 @@ TEST(MonthGrid, DrawsTitleHeadsAndDaysWhereTheLayoutSays) {
     DeleteDC(dc);
 }
 
-// The modal calendar, driven from a timer in its own message loop.
+// The modal calendar, driven from a timer in its own message loop: Escape first, then Enter.
 struct ModalRun {
     HWND owner = nullptr;
     HWND dialog = nullptr;
-    int ticks = 0;
-    bool ownerDisabled = false, openAfterEscape = false;
+    bool ownerDisabled = false, enterSent = false, openAfterEscape = false, endedByTest = false;
 } Modal;
 
 void CALLBACK DriveCalendar(HWND, UINT, UINT_PTR, DWORD) {
     HWND dialog = FindWindowA("#32770", "Tavrin: A Morvest Daybook");
-    ++Modal.ticks;
     if (dialog == nullptr)
         return;
     if (Modal.dialog == nullptr) {
         Modal.dialog = dialog;
         Modal.ownerDisabled = !IsWindowEnabled(Modal.owner);
         PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
-    } else if (Modal.ticks < 100 && !Modal.openAfterEscape) {
+    } else if (!Modal.enterSent) {
         Modal.openAfterEscape = IsWindowVisible(dialog) != FALSE;
+        Modal.enterSent = true;
         PostMessageA(dialog, WM_KEYDOWN, VK_RETURN, 0);
     } else {
-        EndDialog(dialog, 0); // the keys did not end it: end the test
+        Modal.endedByTest = true; // Enter did not end it
+        EndDialog(dialog, 0);
     }
 }
 
 TEST(CalendarModal, EnterEndsItEscapeDoesNot) {
     Modal.owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                nullptr, nullptr);
+                                  nullptr, nullptr);
     UINT_PTR timer = SetTimer(nullptr, 0, 50, DriveCalendar);
     ShowCalendar(Modal.owner);
     KillTimer(nullptr, timer);
     EXPECT_NE(Modal.dialog, nullptr);
     EXPECT_TRUE(Modal.ownerDisabled);
     EXPECT_TRUE(Modal.openAfterEscape);
+    EXPECT_FALSE(Modal.endedByTest);
     EXPECT_FALSE(IsWindow(Modal.dialog));
-    EXPECT_LT(Modal.ticks, 100);
     DestroyWindow(Modal.owner);
 }
 
