@@ -16,9 +16,7 @@
 #include "database/database.h"
 #include "database/day_entries.h"
 #include "pictures/picture_draw.h"
-#include "pictures/tints.h"
 #include "resource.h"
-#include "settings/settings.h"
 
 namespace {
 
@@ -296,22 +294,8 @@ TEST_F(CalendarTest, CopyingPutsTheNoticeOnTheClipboard) {
     }
 }
 
-TEST_F(CalendarTest, TintedTextOnBlackAndOwnerDrawnPicture) {
-    TintSelection = 12;
-    HWND text = GetDlgItem(dialog_, IDC_CALENDAR_TEXT);
-    HDC dc = GetDC(text);
-    for (UINT request : {WM_CTLCOLORSTATIC, WM_CTLCOLORBTN, WM_CTLCOLORDLG}) {
-        SetTextColor(dc, RGB(1, 2, 3));
-        EXPECT_EQ(SendMessageA(dialog_, request, reinterpret_cast<WPARAM>(dc),
-                               reinterpret_cast<LPARAM>(text)),
-                  reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH)));
-        EXPECT_EQ(GetTextColor(dc), GetTintColour(12));
-        EXPECT_EQ(GetBkColor(dc), RGB(0, 0, 0));
-    }
-    ReleaseDC(text, dc);
-    TintSelection = DefaultTintIndex;
-
-    // The button draws the chosen day's picture: one day with its own, one with the common one.
+// The picture button draws the chosen day's picture: a day with its own, a day with the common one.
+TEST_F(CalendarTest, PictureButtonFollowsTheChosenDay) {
     auto drawn = [&](int id) {
         HDC memory = CreateCompatibleDC(nullptr);
         HBITMAP bitmap = CreateBitmap(88, 300, 1, 32, nullptr);
