@@ -249,12 +249,6 @@ static void OnSystemCommand(HWND window, WPARAM command) {
             SendMessageA(window, WM_COMMAND, item.command, 0);
 }
 
-static LRESULT OnControlColour(HDC dc) {
-    SetBkColor(dc, RGB(0, 0, 0));
-    SetTextColor(dc, GetTintColour(TintSelection));
-    return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
-}
-
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
@@ -286,7 +280,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
-        return OnControlColour(reinterpret_cast<HDC>(wParam));
+        return reinterpret_cast<LRESULT>(TintedTextOnBlack(reinterpret_cast<HDC>(wParam)));
     case WM_LBUTTONDOWN:
     case WM_MBUTTONDOWN:
         if (ClickToCloseAllowed != 0 && ClickToClose != 0)

@@ -11,9 +11,7 @@
 #include "calendar/calendar_math.h"
 #include "database/day_entries.h"
 #include "pictures/picture_draw.h"
-#include "pictures/tints.h"
 #include "resource.h"
-#include "settings/settings.h"
 
 // What the open calendar shows. There is only ever one calendar open.
 static struct {
@@ -204,14 +202,6 @@ static void OnPaint(HWND dialog) {
     EndPaint(dialog, &paint);
 }
 
-// Tint-coloured text on black for the dialog, its labels, the date line and the read-only text
-// box (which asks as a static control).
-static INT_PTR OnControlColour(HDC dc) {
-    SetBkColor(dc, RGB(0, 0, 0));
-    SetTextColor(dc, GetTintColour(TintSelection));
-    return reinterpret_cast<INT_PTR>(GetStockObject(BLACK_BRUSH));
-}
-
 INT_PTR CALLBACK CalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
@@ -228,7 +218,9 @@ INT_PTR CALLBACK CalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
-        return OnControlColour(reinterpret_cast<HDC>(wParam));
+        // The dialog, its labels, the date line and the read-only text box (which asks as a
+        // static control) show tinted text on black.
+        return reinterpret_cast<INT_PTR>(TintedTextOnBlack(reinterpret_cast<HDC>(wParam)));
     case WM_COMMAND:
         return OnCommand(dialog, wParam);
     case WM_LBUTTONDOWN:

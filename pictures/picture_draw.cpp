@@ -7,6 +7,7 @@
 #include "database/day_entries.h"
 #include "pictures/picture_format.h"
 #include "pictures/tints.h"
+#include "settings/settings.h"
 
 bool LoadPicture(int id, PictureResource* picture) {
     HRSRC found = FindResourceA(ResourceModule, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));
@@ -97,6 +98,12 @@ void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture, DWO
     ScaleColourTable(copy + 40, info.colourCount, tint);
     DrawCheckedBitmap(dc, x, y, info, copy, rasterOperation);
     free(copy);
+}
+
+HBRUSH TintedTextOnBlack(HDC dc) {
+    SetBkColor(dc, RGB(0, 0, 0));
+    SetTextColor(dc, GetTintColour(TintSelection));
+    return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
 }
 
 void DrawDayPicture(const DRAWITEMSTRUCT* item, int pictureId) {

@@ -24,6 +24,10 @@ void DrawPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD ras
 void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD rasterOperation,
                        uint32_t tint);
 
+// Answers a control-colour request of the windows that show the day (the main window and the
+// calendar): text in the current tint on black, with the black stock brush.
+HBRUSH TintedTextOnBlack(HDC dc);
+
 // Owner-draw of a day-picture button: black, with the day's picture (or the common picture
 // 2100) in the current tint standing on the bottom edge.
 void DrawDayPicture(const DRAWITEMSTRUCT* item, int pictureId);
