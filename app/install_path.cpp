@@ -24,8 +24,6 @@ void ProgramDirectory(const char* programFile, char* out, size_t outSize) {
 
 const char* InstallPath(const char* fileName) {
     static char path[sizeof(SettingText) + 260];
-    size_t length = strlen(ApplicationPath);
-    const char* separator = length > 0 && ApplicationPath[length - 1] != '\\' ? "\\" : "";
-    snprintf(path, sizeof path, "%s%s%s", ApplicationPath, separator, fileName);
+    JoinPath(ApplicationPath, fileName, path, sizeof path);
     return path;
 }

@@ -9,6 +9,8 @@
 #include "app/start_rules.h"
 #include "calendar/calendar_dialog.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/documents.h"
+#include "dialogs/setup_dialog.h"
 #include "pictures/picture_draw.h"
 #include "pictures/tints.h"
 #include "resource.h"

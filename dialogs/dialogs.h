@@ -1,12 +1,10 @@
-// The auxiliary windows the main window opens: About, Setup, the manual, System Information
-// and the display check.
+// The auxiliary windows not yet in their own headers: About, System Information and the
+// display check.
 #pragma once
 
 #include <windows.h>
 
 void ShowAboutBox(HWND owner);
-void ShowSetupDialog(HWND owner);
-void OpenManual(HWND owner);
 int ShowSystemInformation(HWND owner);
 void ShowChangeDriverBox(HWND owner);
 

@@ -10,6 +10,8 @@
 #define IDS_COPY_NOTICE 103 // replaces text copied from the calendar
 #define IDS_PROGRAM_TITLE 104
 #define IDS_SUPPORT_CONTACT 106
+#define IDS_DOCUMENT_ERROR 109 // any document that could not be opened
+#define IDS_MANUAL_WARNING 113 // the warning box before the browser opens
 #define IDS_LOGO_NOTICE 116
 #define IDS_SCREEN_TOO_SMALL 117
 #define IDS_CREDITS_HEADING 3000
@@ -56,3 +58,20 @@
 #define IDC_CALENDAR_YEARS 201
 #define IDC_CALENDAR_MONTHS 202
 #define IDC_CALENDAR_FRAME 699
+
+// Setup dialog: the page "SetupPropertyOne". The settings table names these controls too.
+#define IDC_SETUP_SHOW_STARTUP_WINDOW 105
+#define IDC_SETUP_WARN_SHOW_MANUAL 108
+#define IDC_SETUP_CLICK_TO_CLOSE 111
+#define IDC_SETUP_DELAY_TIME 112
+#define IDC_SETUP_ONCE_PER_DAY 113
+#define IDC_SETUP_STAY_ON_TOP 114
+#define IDC_SETUP_SHOW_DRIVER_MESSAGE 115
+#define IDC_SETUP_TINT 116
+#define IDC_SETUP_SPIN_OFFSET 10000 // an up-down control's id is its edit box's id plus this
+#define IDC_SETUP_DELAY_SPIN 10112
+
+// Warning box before a document opens
+#define IDC_WARNING_TEXT 101
+#define IDC_WARNING_SHOW_AGAIN 102
+#define IDC_WARNING_HELP 9

@@ -98,11 +98,13 @@ bool WriteSettingsStream(const SettingRow* table, FILE* file, const char* timeTe
     return ok && fflush(file) == 0 && !ferror(file);
 }
 
+bool JoinPath(const char* directory, const char* name, char* out, size_t outSize) {
+    size_t length = strlen(directory);
+    const char* separator = length > 0 && directory[length - 1] != '\\' ? "\\" : "";
+    int written = snprintf(out, outSize, "%s%s%s", directory, separator, name);
+    return written >= 0 && static_cast<size_t>(written) < outSize;
+}
+
 bool SettingsFilePath(const char* windowsDirectory, char* out, size_t outSize) {
-    size_t length = strlen(windowsDirectory);
-    if (length == 0)
-        return false;
-    const char* separator = windowsDirectory[length - 1] == '\\' ? "" : "\\";
-    int written = snprintf(out, outSize, "%s%s%s", windowsDirectory, separator, SettingsFileName);
-    return written > 0 && static_cast<size_t>(written) < outSize;
+    return windowsDirectory[0] != '\0' && JoinPath(windowsDirectory, SettingsFileName, out, outSize);
 }

@@ -73,6 +73,11 @@ void ReadSettingsStream(const SettingRow* table, FILE* file);
 // which also becomes LastTime. Returns false when any write failed.
 bool WriteSettingsStream(const SettingRow* table, FILE* file, const char* timeText);
 
+// A directory, a backslash unless it is empty or already ends in one, then a file name: the one
+// rule for every file the programs find beside each other. False when it does not fit (out then
+// holds as much as fits).
+bool JoinPath(const char* directory, const char* name, char* out, size_t outSize);
+
 // Path of the settings file in the given Windows directory; false when it does not fit.
 bool SettingsFilePath(const char* windowsDirectory, char* out, size_t outSize);
 

@@ -1,6 +1,8 @@
 // The settings variables and the two programs' settings tables.
 #include "settings/settings.h"
 
+#include "resources/resource.h"
+
 uint32_t AnimationSpeed;
 SettingText ApplicationPath;
 SettingText BuildDate;
@@ -16,18 +18,6 @@ uint32_t TintSelection;
 uint32_t VersionNumber;
 uint32_t WarnShowManual;
 
-// Setup page controls that show a setting.
-enum SetupControl : int32_t {
-    ControlShowStartupWindow = 105,
-    ControlWarnShowManual = 108,
-    ControlClickToClose = 111,
-    ControlDelayTime = 112,
-    ControlOncePerDay = 113,
-    ControlStayOnTop = 114,
-    ControlShowDriverMessage = 115,
-    ControlTintSelection = 116,
-};
-
 // The compiler's date form ("Aug  7 2002") of this build.
 static const char ThisBuildDate[] = __DATE__;
 
@@ -40,22 +30,22 @@ static const char ThisBuildDate[] = __DATE__;
     NUMBER_ROW(AnimationSpeed, KindInteger, 0, 400)                                                \
     TEXT_ROW(ApplicationPath, KindString, "")                                                      \
     BUILD_DATE_ROW                                                                                 \
-    NUMBER_ROW(ClickToClose, KindBoolean, ControlClickToClose, 0)                                  \
-    NUMBER_ROW(DelayTime, KindInteger | KindSpin, ControlDelayTime, 0)                             \
+    NUMBER_ROW(ClickToClose, KindBoolean, IDC_SETUP_CLICK_TO_CLOSE, 0)                                  \
+    NUMBER_ROW(DelayTime, KindInteger | KindSpin, IDC_SETUP_DELAY_TIME, 0)                             \
     TEXT_ROW(LastTime, KindString, "")                                                             \
     NUMBER_ROW(LogoDelay, KindInteger, 0, 8000)                                                    \
-    NUMBER_ROW(OncePerDay, KindBoolean, ControlOncePerDay, 0)                                      \
-    NUMBER_ROW(ShowDriverMessage, KindBoolean, ControlShowDriverMessage, 1)                        \
-    NUMBER_ROW(ShowStartupWindow, KindBoolean, ControlShowStartupWindow, 1)                        \
-    NUMBER_ROW(StayOnTop, KindBoolean, ControlStayOnTop, 0){"TintSelection",                       \
+    NUMBER_ROW(OncePerDay, KindBoolean, IDC_SETUP_ONCE_PER_DAY, 0)                                      \
+    NUMBER_ROW(ShowDriverMessage, KindBoolean, IDC_SETUP_SHOW_DRIVER_MESSAGE, 1)                        \
+    NUMBER_ROW(ShowStartupWindow, KindBoolean, IDC_SETUP_SHOW_STARTUP_WINDOW, 1)                        \
+    NUMBER_ROW(StayOnTop, KindBoolean, IDC_SETUP_STAY_ON_TOP, 0){"TintSelection",                       \
                                                             &TintSelection,                        \
                                                             KindInteger | KindChoice,              \
-                                                            ControlTintSelection,                  \
+                                                            IDC_SETUP_TINT,                  \
                                                             TintTable,                             \
                                                             DefaultTintIndex,                      \
                                                             nullptr},                              \
         NUMBER_ROW(VersionNumber, KindInteger | KindWriteOnly, 0, version)                         \
-            NUMBER_ROW(WarnShowManual, KindBoolean, ControlWarnShowManual,                         \
+            NUMBER_ROW(WarnShowManual, KindBoolean, IDC_SETUP_WARN_SHOW_MANUAL,                         \
                        1){nullptr, nullptr, 0, 0, nullptr, 0, nullptr},
 
 const SettingRow MainSettingsTable[] = {

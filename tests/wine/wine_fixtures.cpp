@@ -1,0 +1,268 @@
+#include "tests/wine/wine_fixtures.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/shared_ui.h"
+
+void UseResourcesOf(const char* programFile) {
+    static HMODULE module = LoadLibraryExA(programFile, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ResourceModule = module;
+}
+
+size_t FreeGdiSlots() {
+    std::vector<HPEN> pens;
+    while (pens.size() < 200000) {
+        HPEN pen = CreatePen(PS_SOLID, 1, RGB(pens.size() & 0xFF, 0, 0));
+        if (pen == nullptr)
+            break;
+        pens.push_back(pen);
+    }
+    for (HPEN pen : pens)
+        DeleteObject(pen);
+    return pens.size();
+}
+
+void DrainMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+}
+
+Canvas::Canvas(int width, int height) : width_(width), height_(height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down, so row 0 is the top
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_),
+                               nullptr, 0);
+    previous_ = SelectObject(dc_, bitmap_);
+    Fill(0x00808080);
+}
+
+Canvas::~Canvas() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+void Canvas::Fill(uint32_t value) {
+    std::fill(pixels_, pixels_ + width_ * height_, value);
+}
+
+std::vector<uint32_t> Canvas::Pixels() {
+    GdiFlush();
+    return std::vector<uint32_t>(pixels_, pixels_ + width_ * height_);
+}
+
+DRAWITEMSTRUCT Canvas::DrawItem(int controlId, HWND control) const {
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = controlId;
+    item.hwndItem = control;
+    item.hDC = dc_;
+    item.rcItem = RECT{0, 0, width_, height_};
+    return item;
+}
+
+const TemplateControl* DialogTemplate::Control(int id) const {
+    for (const TemplateControl& control : controls)
+        if (control.id == id)
+            return &control;
+    return nullptr;
+}
+
+namespace {
+// Reads the words of a stored template in order.
+struct TemplateReader {
+    const WORD* word;
+    DWORD Dword() {
+        DWORD value = word[0] | (word[1] << 16);
+        word += 2;
+        return value;
+    }
+    // A text, or a number: the predefined control classes may be stored as atoms 0x80 to 0x85.
+    std::string Text() {
+        static const char* const classes[] = {"Button", "Edit", "Static",
+                                              "ListBox", "ScrollBar", "ComboBox"};
+        std::string text;
+        if (*word == 0xFFFF) {
+            text = word[1] >= 0x80 && word[1] <= 0x85 ? classes[word[1] - 0x80]
+                                                      : "#" + std::to_string(word[1]);
+            word += 2;
+            return text;
+        }
+        while (*word != 0)
+            text += static_cast<char>(*word++);
+        ++word;
+        return text;
+    }
+    void Place(int* x, int* y, int* cx, int* cy) {
+        *x = static_cast<short>(word[0]);
+        *y = static_cast<short>(word[1]);
+        *cx = static_cast<short>(word[2]);
+        *cy = static_cast<short>(word[3]);
+        word += 4;
+    }
+};
+} // namespace
+
+bool ReadDialogTemplate(HMODULE module, const char* name, DialogTemplate* out) {
+    HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(5)); // RT_DIALOG
+    if (found == nullptr)
+        return false;
+    TemplateReader reader = {static_cast<const WORD*>(LockResource(LoadResource(module, found)))};
+    if (reader.word == nullptr || reader.word[1] == 0xFFFF) // the extended form is not used here
+        return false;
+    out->style = reader.Dword();
+    reader.Dword();
+    int count = *reader.word++;
+    reader.Place(&out->x, &out->y, &out->cx, &out->cy);
+    reader.Text(); // menu
+    reader.Text(); // class
+    out->caption = reader.Text();
+    out->pointSize = 0;
+    if (out->style & DS_SETFONT) {
+        out->pointSize = *reader.word++;
+        out->font = reader.Text();
+    }
+    out->controls.clear();
+    for (int i = 0; i < count; ++i) {
+        while (reinterpret_cast<uintptr_t>(reader.word) % 4 != 0)
+            ++reader.word;
+        TemplateControl control;
+        control.style = reader.Dword();
+        control.extendedStyle = reader.Dword();
+        reader.Place(&control.x, &control.y, &control.cx, &control.cy);
+        control.id = *reader.word++;
+        control.className = reader.Text();
+        control.text = reader.Text();
+        reader.word += 1 + *reader.word / 2; // creation data
+        out->controls.push_back(control);
+    }
+    return true;
+}
+
+namespace {
+struct FindRequest {
+    DWORD process;
+    const char* className;
+    const char* title;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+    FindRequest* request = reinterpret_cast<FindRequest*>(parameter);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char className[64] = "", title[256] = "";
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, title, sizeof title);
+    if (process == request->process && strcmp(className, request->className) == 0 &&
+        (request->title == nullptr || strcmp(title, request->title) == 0) &&
+        IsWindowVisible(window)) {
+        request->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+} // namespace
+
+HWND FindProcessWindow(DWORD process, const char* className, const char* title) {
+    FindRequest request = {process, className, title, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&request));
+    return request.found;
+}
+
+WhenWindowAppears::WhenWindowAppears(const char* className, const char* title,
+                                     std::function<void(HWND)> act) {
+    thread_ = std::thread([this, className, title, act] {
+        for (int waited = 0; waited < 20000; waited += 20) {
+            if (HWND window = FindProcessWindow(GetCurrentProcessId(), className, title)) {
+                Sleep(20); // let the dialog finish its initialisation
+                act(window);
+                acted_ = true;
+                return;
+            }
+            Sleep(20);
+        }
+    });
+}
+
+WhenWindowAppears::~WhenWindowAppears() {
+    if (thread_.joinable())
+        thread_.join();
+}
+
+bool WhenWindowAppears::Acted() {
+    if (thread_.joinable())
+        thread_.join();
+    return acted_;
+}
+
+namespace {
+const char FakeType[] = "TavrinTest.Document";
+
+std::string DefaultValue(HKEY root, const char* key) {
+    char value[256] = "";
+    LONG size = sizeof value;
+    return RegQueryValueA(root, key, value, &size) == ERROR_SUCCESS ? value : "";
+}
+} // namespace
+
+FakeBrowser::FakeBrowser() {
+    previousType_ = DefaultValue(HKEY_CLASSES_ROOT, ".htm");
+    char directory[MAX_PATH];
+    GetTempPathA(MAX_PATH, directory);
+    record_ = std::string(directory) + "tavrin-browser-command.txt";
+    SetEnvironmentVariableA("TAVRIN_RECORD_FILE", record_.c_str());
+    DeleteFileA(record_.c_str());
+}
+
+FakeBrowser::~FakeBrowser() {
+    RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, previousType_.c_str(), 0);
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, "TavrinTest.Document\\shell\\open\\command");
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, "TavrinTest.Document\\shell\\open");
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, "TavrinTest.Document\\shell");
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, FakeType);
+    DeleteFileA(record_.c_str());
+}
+
+bool FakeBrowser::InstallIn(const std::string& directory) {
+    CreateDirectoryA(directory.c_str(), nullptr);
+    program_ = directory + "\\recorder.exe";
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string source = self;
+    source = source.substr(0, source.find_last_of('\\') + 1) + "record_command.exe";
+    if (!CopyFileA(source.c_str(), program_.c_str(), FALSE))
+        return false;
+    std::string command = "\"" + program_ + "\" \"%1\"";
+    return RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, FakeType, 0) == ERROR_SUCCESS &&
+           RegSetValueA(HKEY_CLASSES_ROOT, "TavrinTest.Document\\shell\\open\\command", REG_SZ,
+                        command.c_str(), 0) == ERROR_SUCCESS;
+}
+
+void FakeBrowser::Unregister() {
+    RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, "TavrinTest.Nothing", 0);
+}
+
+std::string FakeBrowser::NextCommandLine(DWORD milliseconds) {
+    for (DWORD waited = 0; waited < milliseconds; waited += 20) {
+        HANDLE file = CreateFileA(record_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                                  nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            char line[2048] = "";
+            DWORD read = 0;
+            ReadFile(file, line, sizeof line - 1, &read, nullptr);
+            CloseHandle(file);
+            DeleteFileA(record_.c_str());
+            return std::string(line, read);
+        }
+        Sleep(20);
+    }
+    return "";
+}

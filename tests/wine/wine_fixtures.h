@@ -1,0 +1,91 @@
+// Fixtures the Windows tests share: the daybook's file as the resource module, a memory canvas,
+// GDI object counting, dialog templates as stored, and windows found by process.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+// Loads a program file as data and makes it the ResourceModule for the whole test program.
+void UseResourcesOf(const char* programFile);
+
+// How many more GDI objects this process may create now: filled up with pens, then emptied.
+// (Wine's GetGuiResources always answers 0, so the objects are counted this way.)
+size_t FreeGdiSlots();
+
+// Removes every waiting message of this thread, so that pending paints run or go.
+void DrainMessages();
+
+// A 32-bit top-down memory canvas to draw into and read pixels back.
+class Canvas {
+  public:
+    Canvas(int width, int height);
+    ~Canvas();
+    void Fill(uint32_t value);
+    std::vector<uint32_t> Pixels();
+    // An owner-draw request for the whole canvas, as the button with this id would send it.
+    DRAWITEMSTRUCT DrawItem(int controlId, HWND control = nullptr) const;
+    HDC dc() const { return dc_; }
+
+  private:
+    int width_, height_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+    uint32_t* pixels_ = nullptr;
+};
+
+// A dialog template as a program stores it (the classic DIALOG form).
+struct TemplateControl {
+    DWORD style, extendedStyle;
+    int x, y, cx, cy;
+    int id; // 0xFFFF for an unnamed static
+    std::string className, text;
+};
+struct DialogTemplate {
+    DWORD style;
+    int x, y, cx, cy;
+    std::string caption, font;
+    int pointSize;
+    std::vector<TemplateControl> controls;
+    const TemplateControl* Control(int id) const;
+};
+bool ReadDialogTemplate(HMODULE module, const char* name, DialogTemplate* out);
+
+// The first visible top-level window of the process with this class (and title, if given).
+HWND FindProcessWindow(DWORD process, const char* className, const char* title = nullptr);
+
+// Waits on a thread of its own for a window of this process to appear and then acts on it, so
+// that a test can drive a modal dialog that the test's own thread is running.
+class WhenWindowAppears {
+  public:
+    WhenWindowAppears(const char* className, const char* title, std::function<void(HWND)> act);
+    ~WhenWindowAppears(); // waits for the action to finish
+    bool Acted();         // waits too; false when no such window appeared within 20 seconds
+
+  private:
+    std::thread thread_;
+    bool acted_ = false;
+};
+
+// A stand-in browser registered for ".htm" in this prefix, at a path of the test's choosing; it
+// records the command line it is started with. The previous association comes back at the end.
+class FakeBrowser {
+  public:
+    FakeBrowser();
+    ~FakeBrowser();
+    // Installs the recorder as the ".htm" program under this directory; false on failure.
+    bool InstallIn(const std::string& directory);
+    // Makes ".htm" a type without any program.
+    void Unregister();
+    // The command line of the next start, waited for as long as given; "" when none came.
+    std::string NextCommandLine(DWORD milliseconds = 10000);
+    std::string program() const { return program_; }
+
+  private:
+    std::string program_, record_, previousType_;
+};
