@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-bool BuildDocumentCommand(const char* program, const char* document, const char* anchor,
-                          char* out, size_t outSize) {
+bool BuildDocumentCommand(const char* program, const char* document, const char* anchor, char* out,
+                          size_t outSize) {
     if (anchor == nullptr)
         anchor = "";
     bool spaced = strchr(document, ' ') != nullptr || strchr(anchor, ' ') != nullptr;

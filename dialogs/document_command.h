@@ -7,5 +7,5 @@
 // (nothing between them), quoted when it contains a space. Quoting the program keeps Windows
 // from starting another program named by the first words of a path such as
 // "C:\Program Files\...". False when the line does not fit in outSize.
-bool BuildDocumentCommand(const char* program, const char* document, const char* anchor,
-                          char* out, size_t outSize);
+bool BuildDocumentCommand(const char* program, const char* document, const char* anchor, char* out,
+                          size_t outSize);

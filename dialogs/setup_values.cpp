@@ -18,7 +18,9 @@ static bool ScanInteger(const char*& text, int32_t* out) {
             value = value * 10 + (*at - '0');
     if (negative)
         value = -value;
-    *out = static_cast<int32_t>(value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : value);
+    *out = static_cast<int32_t>(value > INT32_MAX   ? INT32_MAX
+                                : value < INT32_MIN ? INT32_MIN
+                                                    : value);
     text = at;
     return true;
 }

@@ -106,5 +106,6 @@ bool JoinPath(const char* directory, const char* name, char* out, size_t outSize
 }
 
 bool SettingsFilePath(const char* windowsDirectory, char* out, size_t outSize) {
-    return windowsDirectory[0] != '\0' && JoinPath(windowsDirectory, SettingsFileName, out, outSize);
+    return windowsDirectory[0] != '\0' &&
+           JoinPath(windowsDirectory, SettingsFileName, out, outSize);
 }

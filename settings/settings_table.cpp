@@ -30,22 +30,18 @@ static const char ThisBuildDate[] = __DATE__;
     NUMBER_ROW(AnimationSpeed, KindInteger, 0, 400)                                                \
     TEXT_ROW(ApplicationPath, KindString, "")                                                      \
     BUILD_DATE_ROW                                                                                 \
-    NUMBER_ROW(ClickToClose, KindBoolean, IDC_SETUP_CLICK_TO_CLOSE, 0)                                  \
-    NUMBER_ROW(DelayTime, KindInteger | KindSpin, IDC_SETUP_DELAY_TIME, 0)                             \
+    NUMBER_ROW(ClickToClose, KindBoolean, IDC_SETUP_CLICK_TO_CLOSE, 0)                             \
+    NUMBER_ROW(DelayTime, KindInteger | KindSpin, IDC_SETUP_DELAY_TIME, 0)                         \
     TEXT_ROW(LastTime, KindString, "")                                                             \
     NUMBER_ROW(LogoDelay, KindInteger, 0, 8000)                                                    \
-    NUMBER_ROW(OncePerDay, KindBoolean, IDC_SETUP_ONCE_PER_DAY, 0)                                      \
-    NUMBER_ROW(ShowDriverMessage, KindBoolean, IDC_SETUP_SHOW_DRIVER_MESSAGE, 1)                        \
-    NUMBER_ROW(ShowStartupWindow, KindBoolean, IDC_SETUP_SHOW_STARTUP_WINDOW, 1)                        \
-    NUMBER_ROW(StayOnTop, KindBoolean, IDC_SETUP_STAY_ON_TOP, 0){"TintSelection",                       \
-                                                            &TintSelection,                        \
-                                                            KindInteger | KindChoice,              \
-                                                            IDC_SETUP_TINT,                  \
-                                                            TintTable,                             \
-                                                            DefaultTintIndex,                      \
-                                                            nullptr},                              \
+    NUMBER_ROW(OncePerDay, KindBoolean, IDC_SETUP_ONCE_PER_DAY, 0)                                 \
+    NUMBER_ROW(ShowDriverMessage, KindBoolean, IDC_SETUP_SHOW_DRIVER_MESSAGE, 1)                   \
+    NUMBER_ROW(ShowStartupWindow, KindBoolean, IDC_SETUP_SHOW_STARTUP_WINDOW, 1)                   \
+    NUMBER_ROW(StayOnTop, KindBoolean, IDC_SETUP_STAY_ON_TOP, 0){                                  \
+        "TintSelection",  &TintSelection, KindInteger | KindChoice, IDC_SETUP_TINT, TintTable,     \
+        DefaultTintIndex, nullptr},                                                                \
         NUMBER_ROW(VersionNumber, KindInteger | KindWriteOnly, 0, version)                         \
-            NUMBER_ROW(WarnShowManual, KindBoolean, IDC_SETUP_WARN_SHOW_MANUAL,                         \
+            NUMBER_ROW(WarnShowManual, KindBoolean, IDC_SETUP_WARN_SHOW_MANUAL,                    \
                        1){nullptr, nullptr, 0, 0, nullptr, 0, nullptr},
 
 const SettingRow MainSettingsTable[] = {

@@ -18,9 +18,9 @@ TEST(SpinRange, ScansThreeCommaSeparatedFieldsLeavingTheRestAtMinusOne) {
         {"0,1000", 0, 1000, -1},
         {"12", 12, -1, -1},
         {"", -1, -1, -1},
-        {"abc,1,2", -1, -1, -1},   // a bad field ends the scan
-        {"1;2,3", 1, -1, -1},      // the separator is a comma
-        {"1, 2, 3", 1, 2, 3},      // spaces before a number are skipped
+        {"abc,1,2", -1, -1, -1}, // a bad field ends the scan
+        {"1;2,3", 1, -1, -1},    // the separator is a comma
+        {"1, 2, 3", 1, 2, 3},    // spaces before a number are skipped
         {"99999999999,-99999999999,0", INT32_MAX, INT32_MIN, 0},
     };
     for (const auto& c : cases) {
@@ -37,9 +37,15 @@ TEST(SpinRange, TypedTextIsReadAsUnsignedAndClampedUnsigned) {
         const char* text;
         uint32_t read, stored;
     } cases[] = {
-        {"15", 15, 15},           {"1000", 1000, 1000}, {"5000", 5000, 1000},
-        {"", 0, 0},               {"abc", 0, 0},        {"-5", 0, 0},
-        {"  42x", 42, 42},        {"1,000", 1, 1},      {"4294967295", UINT32_MAX, 1000},
+        {"15", 15, 15},
+        {"1000", 1000, 1000},
+        {"5000", 5000, 1000},
+        {"", 0, 0},
+        {"abc", 0, 0},
+        {"-5", 0, 0},
+        {"  42x", 42, 42},
+        {"1,000", 1, 1},
+        {"4294967295", UINT32_MAX, 1000},
         {"99999999999999999999", UINT32_MAX, 1000},
     };
     for (const auto& c : cases) {

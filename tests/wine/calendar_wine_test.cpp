@@ -17,6 +17,7 @@
 #include "database/day_entries.h"
 #include "pictures/picture_draw.h"
 #include "resource.h"
+#include "tests/wine/wine_fixtures.h"
 
 namespace {
 
@@ -124,40 +125,13 @@ class CalendarTest : public ::testing::Test {
 
 // The template as stored in the daybook's file, control by control in tab order.
 TEST_F(CalendarTest, TemplateHoldsTheControlsInTabOrder) {
-    HRSRC found = FindResourceA(ResourceModule, "CalendarBox", MAKEINTRESOURCEA(5)); // RT_DIALOG
-    ASSERT_NE(found, nullptr);
-    const WORD* word = static_cast<const WORD*>(LockResource(LoadResource(ResourceModule, found)));
-    auto dword = [&] {
-        DWORD v = word[0] | (word[1] << 16);
-        word += 2;
-        return v;
-    };
-    // A text, or a number: the predefined control classes may be stored as atoms 0x80 to 0x85.
-    auto text = [&] {
-        static const char* const classes[] = {"Button", "Edit", "Static", "", "", "ComboBox"};
-        std::string s;
-        if (*word == 0xFFFF) {
-            s = word[1] >= 0x80 && word[1] <= 0x85 ? classes[word[1] - 0x80]
-                                                   : "#" + std::to_string(word[1]);
-            word += 2;
-            return s;
-        }
-        while (*word != 0)
-            s += static_cast<char>(*word++);
-        ++word;
-        return s;
-    };
-    DWORD style = dword();
-    dword();
-    int count = *word++;
-    EXPECT_EQ(style & ~DS_SETFONT, static_cast<DWORD>(WS_POPUP | WS_CAPTION)); // no close box
-    EXPECT_EQ(std::vector<int>(word, word + 4), (std::vector<int>{12, 25, 484, 288}));
-    word += 4;
-    EXPECT_EQ(text(), ""); // no menu
-    EXPECT_EQ(text(), ""); // the dialog class
-    EXPECT_EQ(text(), "Calendar");
-    EXPECT_EQ(*word++, 8);
-    EXPECT_EQ(text(), "MS Sans Serif");
+    DialogTemplate box;
+    ASSERT_TRUE(ReadDialogTemplate(ResourceModule, "CalendarBox", &box));
+    EXPECT_EQ(box.style & ~DS_SETFONT, static_cast<DWORD>(WS_POPUP | WS_CAPTION)); // no close box
+    EXPECT_TRUE(box.x == 12 && box.y == 25 && box.cx == 484 && box.cy == 288);
+    EXPECT_EQ(box.caption, "Calendar");
+    EXPECT_EQ(box.pointSize, 8);
+    EXPECT_EQ(box.font, "MS Sans Serif");
     const char help[] = "Select the year and month to view. Click on the day you'd like to find "
                         "observances for. Festivals are highlighted.";
     const DWORD child = WS_CHILD | WS_VISIBLE;
@@ -183,19 +157,18 @@ TEST_F(CalendarTest, TemplateHoldsTheControlsInTabOrder) {
         {IDC_CALENDAR_PICTURE, "Button", "", BS_OWNERDRAW | BS_CENTER | WS_TABSTOP, 2, 7, 88, 278},
         {IDC_CALENDAR_DATE, "Static", "", SS_LEFT, 92, 4, 186, 8},
     };
-    ASSERT_EQ(count, 11);
-    for (const auto& c : expected) {
+    ASSERT_EQ(box.controls.size(), 11u);
+    for (size_t i = 0; i < 11; ++i) {
+        const auto& c = expected[i];
+        const TemplateControl& control = box.controls[i];
         SCOPED_TRACE(c.id);
-        while (reinterpret_cast<uintptr_t>(word) % 4 != 0)
-            ++word;
-        EXPECT_EQ(dword(), child | c.style);
-        EXPECT_EQ(dword(), 0u);
-        EXPECT_EQ(std::vector<int>(word, word + 4), (std::vector<int>{c.x, c.y, c.cx, c.cy}));
-        word += 4;
-        EXPECT_EQ(*word++, c.id);
-        EXPECT_EQ(_stricmp(text().c_str(), c.className), 0) << c.className;
-        EXPECT_EQ(text(), c.text);
-        word += 1 + *word / 2; // creation data
+        EXPECT_EQ(control.style, child | c.style);
+        EXPECT_EQ(control.extendedStyle, 0u);
+        EXPECT_TRUE(control.x == c.x && control.y == c.y && control.cx == c.cx &&
+                    control.cy == c.cy);
+        EXPECT_EQ(control.id, c.id);
+        EXPECT_EQ(_stricmp(control.className.c_str(), c.className), 0) << c.className;
+        EXPECT_EQ(control.text, c.text);
     }
     // At run time the caption is the program's title and there is still no system menu.
     EXPECT_EQ(GetWindowLongPtrA(dialog_, GWL_STYLE) & WS_SYSMENU, 0);

@@ -2,6 +2,8 @@
 // outside through its window class, control ids and command numbers.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstring>
 #include <string>
 
@@ -13,6 +15,7 @@
 #include "resource.h"
 #include "settings/text_values.h"
 #include "tests/core/test_files.h"
+#include "tests/wine/wine_fixtures.h"
 
 namespace {
 
@@ -22,29 +25,6 @@ std::string WindowsFile(const char* name) {
     char directory[MAX_PATH];
     GetWindowsDirectoryA(directory, MAX_PATH);
     return std::string(directory) + "\\" + name;
-}
-
-struct FindRequest {
-    DWORD process;
-    const char* className;
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
-    FindRequest* request = reinterpret_cast<FindRequest*>(parameter);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char className[64] = "", title[256] = "";
-    GetClassNameA(window, className, sizeof className);
-    GetWindowTextA(window, title, sizeof title);
-    if (process == request->process && strcmp(className, request->className) == 0 &&
-        (request->title == nullptr || strcmp(title, request->title) == 0) &&
-        IsWindowVisible(window)) {
-        request->found = window;
-        return FALSE;
-    }
-    return TRUE;
 }
 
 class DaybookTest : public ::testing::Test {
@@ -66,6 +46,9 @@ class DaybookTest : public ::testing::Test {
         DeleteFileA(WindowsFile("MORVEST.INI").c_str());
         DeleteFileA(Installed("MORVEST.DAT").c_str());
         DeleteFileA(Installed("morvest.exe").c_str());
+        for (const char* document : {"html\\manual.htm", "html\\referenc.htm", "html\\drivers.htm"})
+            DeleteFileA(Installed(document).c_str());
+        RemoveDirectoryA(Installed("html").c_str());
         FreeDatabase();
     }
     static std::string Installed(const char* name) {
@@ -82,10 +65,8 @@ class DaybookTest : public ::testing::Test {
     HWND WaitForWindow(const char* className, const char* title = nullptr,
                        DWORD milliseconds = 20000) {
         for (DWORD waited = 0; waited < milliseconds; waited += 50) {
-            FindRequest request = {process_.dwProcessId, className, title, nullptr};
-            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&request));
-            if (request.found != nullptr)
-                return request.found;
+            if (HWND found = FindProcessWindow(process_.dwProcessId, className, title))
+                return found;
             if (WaitForSingleObject(process_.hProcess, 50) == WAIT_OBJECT_0)
                 return nullptr;
         }
@@ -292,6 +273,141 @@ TEST_F(DaybookTest, ARightClickOnTheTextOpensTheMenuButNotOnThePicture) {
     keybd_event(VK_RETURN, 0, 0, 0);
     keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
     EXPECT_EQ(WaitForExit(5000), 1u);
+}
+
+// Setup opened through command 202 of the running daybook; its page is read and set from here.
+class SetupTest : public DaybookTest {
+  protected:
+    HWND OpenSetup(HWND window) {
+        PostMessageA(window, WM_COMMAND, CMD_SETUP, 0);
+        sheet_ = WaitForWindow("#32770", "Setup");
+        if (sheet_ == nullptr)
+            return nullptr;
+        return reinterpret_cast<HWND>(SendMessageA(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0));
+    }
+    void Press(int button) {
+        // Posted, as a click would come: the sheet's loop looks at its end after each message.
+        PostMessageA(sheet_, PSM_PRESSBUTTON, button, 0);
+        for (int waited = 0; waited < 5000 && IsWindowVisible(sheet_); waited += 20)
+            Sleep(20);
+    }
+    static void ChangeEverything(HWND page) {
+        for (int id :
+             {IDC_SETUP_CLICK_TO_CLOSE, IDC_SETUP_ONCE_PER_DAY, IDC_SETUP_SHOW_STARTUP_WINDOW,
+              IDC_SETUP_STAY_ON_TOP, IDC_SETUP_WARN_SHOW_MANUAL, IDC_SETUP_SHOW_DRIVER_MESSAGE})
+            SendDlgItemMessageA(page, id, BM_CLICK, 0, 0);
+        SendDlgItemMessageA(page, IDC_SETUP_DELAY_TIME, WM_SETTEXT, 0,
+                            reinterpret_cast<LPARAM>("5000"));
+        SendDlgItemMessageA(page, IDC_SETUP_TINT, CB_SETCURSEL, 3, 0);
+    }
+    static std::string Row(const std::string& settings, const char* key) {
+        size_t at = settings.find("\r\n" + std::string(key) + " = ");
+        if (at == std::string::npos)
+            return "(missing)";
+        at += 5 + strlen(key);
+        return settings.substr(at, settings.find("\r\n", at) - at);
+    }
+    HWND sheet_ = nullptr;
+};
+
+TEST_F(SetupTest, ThePageShowsTheFileAndCancelChangesNothing) {
+    ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"),
+                               SettingsWith("ClickToClose = 1\r\nDelayTime = 25\r\n"
+                                            "TintSelection = 12\r\nShowDriverMessage = 0\r\n")));
+    Start("");
+    HWND window = WaitForWindow("TavrinApplication");
+    ASSERT_NE(window, nullptr);
+    HWND page = OpenSetup(window);
+    ASSERT_NE(page, nullptr);
+    struct {
+        int id;
+        UINT checked;
+    } boxes[] = {{IDC_SETUP_CLICK_TO_CLOSE, 1},      {IDC_SETUP_ONCE_PER_DAY, 0},
+                 {IDC_SETUP_SHOW_STARTUP_WINDOW, 0}, {IDC_SETUP_STAY_ON_TOP, 0},
+                 {IDC_SETUP_WARN_SHOW_MANUAL, 1},    {IDC_SETUP_SHOW_DRIVER_MESSAGE, 0}};
+    for (const auto& box : boxes)
+        EXPECT_EQ(IsDlgButtonChecked(page, box.id), box.checked) << box.id;
+    EXPECT_EQ(ControlText(page, IDC_SETUP_DELAY_TIME), "25");
+    LRESULT tint = SendDlgItemMessageA(page, IDC_SETUP_TINT, CB_GETCURSEL, 0, 0);
+    wchar_t name[64] = L""; // Wine passes the ANSI form between processes cut at the first letter
+    SendDlgItemMessageW(page, IDC_SETUP_TINT, CB_GETLBTEXT, tint, reinterpret_cast<LPARAM>(name));
+    EXPECT_STREQ(name, L"Coral");
+    ChangeEverything(page);
+    Press(PSBTN_CANCEL);
+    PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_EQ(WaitForExit(), 1u);
+    std::string settings = Settings();
+    EXPECT_EQ(Row(settings, "ClickToClose"), "1");
+    EXPECT_EQ(Row(settings, "OncePerDay"), "0");
+    EXPECT_EQ(Row(settings, "WarnShowManual"), "1");
+    EXPECT_EQ(Row(settings, "ShowDriverMessage"), "0");
+    EXPECT_EQ(Row(settings, "DelayTime"), "25");
+    EXPECT_EQ(Row(settings, "TintSelection"), "12");
+}
+
+TEST_F(SetupTest, OkStoresClampedValuesThatTakeEffectAndReachTheFile) {
+    ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"), SettingsWith("")));
+    Start("");
+    HWND window = WaitForWindow("TavrinApplication");
+    ASSERT_NE(window, nullptr);
+    HWND page = OpenSetup(window);
+    ASSERT_NE(page, nullptr);
+    ChangeEverything(page);
+    Press(PSBTN_OK);
+    // Stay on top switched on: topmost within a few ticks of the 100 ms timer.
+    bool topmost = false;
+    for (int waited = 0; waited < 2000 && !topmost; waited += 50) {
+        Sleep(50);
+        topmost = (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    }
+    EXPECT_TRUE(topmost);
+    page = OpenSetup(window);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(ControlText(page, IDC_SETUP_DELAY_TIME), "1000"); // 5000 was stored as 1000
+    EXPECT_EQ(SendDlgItemMessageA(page, IDC_SETUP_TINT, CB_GETCURSEL, 0, 0), 3);
+    SendDlgItemMessageA(page, IDC_SETUP_DELAY_TIME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    Press(PSBTN_OK);
+    PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_EQ(WaitForExit(), 1u);
+    std::string settings = Settings();
+    for (const char* key : {"ClickToClose", "OncePerDay", "ShowStartupWindow", "StayOnTop"})
+        EXPECT_EQ(Row(settings, key), "1") << key;
+    for (const char* key : {"WarnShowManual", "ShowDriverMessage"})
+        EXPECT_EQ(Row(settings, key), "0") << key;
+    EXPECT_EQ(Row(settings, "DelayTime"), "0"); // the empty box
+    EXPECT_EQ(Row(settings, "TintSelection"), "3");
+}
+
+TEST_F(DaybookTest, TheManualOpensAfterTheWarningWhoseBoxIsSavedAtExit) {
+    FakeBrowser browser;
+    ASSERT_TRUE(browser.InstallIn("C:\\tavrin e2e browser"));
+    CreateDirectoryA(Installed("html").c_str(), nullptr);
+    ASSERT_TRUE(WriteFileBytes(Installed("html\\manual.htm"), "<html></html>"));
+    ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"), SettingsWith("")));
+    Start("");
+    HWND window = WaitForWindow("TavrinApplication");
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_COMMAND, CMD_MANUAL, 0);
+    HWND box = WaitForWindow("#32770", "Warning");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(ControlText(box, IDC_WARNING_TEXT).substr(0, 42),
+              "You are about to display the manual docume");
+    EXPECT_EQ(browser.NextCommandLine(300), ""); // nothing opens before Ok
+    SendDlgItemMessageA(box, IDC_WARNING_SHOW_AGAIN, BM_CLICK, 0, 0);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(browser.NextCommandLine(),
+              "\"" + browser.program() + "\" C:\\tavrin-e2e\\html\\manual.htm#DOCUMENTATION");
+    // Without the warning now, and a missing document is reported.
+    DeleteFileA(Installed("html\\manual.htm").c_str());
+    PostMessageA(window, WM_COMMAND, CMD_MANUAL, 0);
+    HWND message = WaitForWindow("#32770", "Message");
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(ControlText(message, 0xFFFF).substr(0, 51),
+              "There has been an error displaying the manual page.");
+    PostMessageA(message, WM_COMMAND, IDOK, 0);
+    PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_EQ(WaitForExit(), 1u);
+    EXPECT_NE(Settings().find("\r\nWarnShowManual = 0\r\n"), std::string::npos);
 }
 
 } // namespace

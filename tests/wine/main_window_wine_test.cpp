@@ -17,6 +17,7 @@
 #include "pictures/tints.h"
 #include "resource.h"
 #include "settings/settings.h"
+#include "tests/wine/wine_fixtures.h"
 
 namespace {
 
@@ -24,60 +25,16 @@ namespace {
 class DaybookResources : public ::testing::Environment {
   public:
     void SetUp() override {
-        module_ = LoadLibraryExA(TAVRIN_MORVEST_FILE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(module_, nullptr) << TAVRIN_MORVEST_FILE;
-        ResourceModule = module_;
+        UseResourcesOf(TAVRIN_MORVEST_FILE);
+        ASSERT_NE(ResourceModule, nullptr) << TAVRIN_MORVEST_FILE;
     }
-    void TearDown() override { FreeLibrary(module_); }
-
-  private:
-    HMODULE module_ = nullptr;
 };
 ::testing::Environment* const resources = ::testing::AddGlobalTestEnvironment(new DaybookResources);
 
-// A 24-bit memory canvas the size of the picture button, to read drawn pixels back.
-class Canvas {
-  public:
-    Canvas(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height; // top-down, so row 0 is the top
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_),
-                                   nullptr, 0);
-        previous_ = SelectObject(dc_, bitmap_);
-        Fill(0x00808080);
-    }
-    ~Canvas() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    void Fill(uint32_t value) { std::fill(pixels_, pixels_ + width_ * height_, value); }
-    std::vector<uint32_t> Pixels() {
-        GdiFlush();
-        return std::vector<uint32_t>(pixels_, pixels_ + width_ * height_);
-    }
-    void DrawDay(int pictureId) {
-        DRAWITEMSTRUCT item = {};
-        item.CtlType = ODT_BUTTON;
-        item.CtlID = IDC_MAIN_PICTURE;
-        item.hDC = dc_;
-        item.rcItem = RECT{0, 0, width_, height_};
-        DrawDayPicture(&item, pictureId);
-    }
-    HDC dc() const { return dc_; }
-
-  private:
-    int width_, height_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
-    uint32_t* pixels_ = nullptr;
-};
+void DrawDay(Canvas& canvas, int pictureId) {
+    DRAWITEMSTRUCT item = canvas.DrawItem(IDC_MAIN_PICTURE);
+    DrawDayPicture(&item, pictureId);
+}
 
 int Red(uint32_t pixel) {
     return (pixel >> 16) & 0xFF;
@@ -96,11 +53,11 @@ TEST(DayPicture, CoralScalesGreenAndBlueOfEveryPixelExactly) {
     EXPECT_EQ(bits, 8u);
     Canvas canvas(128, 420);
     CurrentTintColour = GetTintColour(0); // Neutral
-    canvas.DrawDay(FallbackPictureId);
+    DrawDay(canvas, FallbackPictureId);
     std::vector<uint32_t> neutral = canvas.Pixels();
     canvas.Fill(0x00808080);
     CurrentTintColour = GetTintColour(12); // Coral: 255, 220, 220
-    canvas.DrawDay(FallbackPictureId);
+    DrawDay(canvas, FallbackPictureId);
     std::vector<uint32_t> coral = canvas.Pixels();
 
     int lit = 0;
@@ -126,37 +83,22 @@ TEST(DayPicture, ADayWithoutItsOwnPictureShowsTheCommonOne) {
     EXPECT_FALSE(ReadPictureHeader(3231, &width, &height, &bits)); // 31 December has none
     CurrentTintColour = GetTintColour(1);
     Canvas fallback(128, 420), missing(128, 420);
-    fallback.DrawDay(FallbackPictureId);
-    missing.DrawDay(3231);
+    DrawDay(fallback, FallbackPictureId);
+    DrawDay(missing, 3231);
     EXPECT_EQ(fallback.Pixels(), missing.Pixels());
-}
-
-// How many more GDI objects this process may create now: filled up with pens, then emptied.
-// (Wine's GetGuiResources always answers 0, so the objects are counted this way.)
-size_t FreeGdiSlots() {
-    std::vector<HPEN> pens;
-    while (pens.size() < 200000) {
-        HPEN pen = CreatePen(PS_SOLID, 1, RGB(pens.size() & 0xFF, 0, 0));
-        if (pen == nullptr)
-            break;
-        pens.push_back(pen);
-    }
-    for (HPEN pen : pens)
-        DeleteObject(pen);
-    return pens.size();
 }
 
 TEST(DayPicture, AThousandRedrawsReleaseEveryObject) {
     CurrentTintColour = GetTintColour(5);
     Canvas canvas(128, 420);
-    canvas.DrawDay(FallbackPictureId);
+    DrawDay(canvas, FallbackPictureId);
     std::vector<uint32_t> first = canvas.Pixels();
     DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     size_t slotsBefore = FreeGdiSlots();
     for (int i = 0; i < 1000; ++i) {
         canvas.Fill(0);
-        canvas.DrawDay(FallbackPictureId);
-        canvas.DrawDay(3231); // a day without its own picture
+        DrawDay(canvas, FallbackPictureId);
+        DrawDay(canvas, 3231); // a day without its own picture
     }
     EXPECT_EQ(FreeGdiSlots(), slotsBefore);
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);

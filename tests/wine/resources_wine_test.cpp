@@ -1,7 +1,9 @@
 // The pictures, icons and strings inside the built programs, read the way Windows reads them.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -9,6 +11,9 @@
 #include "database/database.h"
 #include "database/day_entries.h"
 #include "pictures/picture_format.h"
+#include "resource.h"
+#include "settings/settings.h"
+#include "tests/wine/wine_fixtures.h"
 
 namespace {
 
@@ -134,6 +139,43 @@ TEST(ProgramResources, TheScreenSaverHoldsItsPreviewPictureAndIcon) {
     EXPECT_TRUE(info.width == 97 && info.height == 165);
     for (const char* size : {"16 ", "32 ", "48 "})
         EXPECT_NE(saver.IconSizes(MAKEINTRESOURCEA(100)).find(size), std::string::npos) << size;
+}
+
+BOOL CALLBACK AddTemplateName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names) {
+    reinterpret_cast<std::vector<std::string>*>(names)->push_back(
+        IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<uintptr_t>(name)) : name);
+    return TRUE;
+}
+
+TEST(ProgramResources, EveryTemplateHasUniqueIdsAndSetupHoldsEveryBoundControl) {
+    ProgramResources daybook(TAVRIN_DELIVERED_MORVEST);
+    ASSERT_NE(daybook.module(), nullptr);
+    std::vector<std::string> names;
+    EnumResourceNamesA(daybook.module(), MAKEINTRESOURCEA(5), AddTemplateName,
+                       reinterpret_cast<LONG_PTR>(&names));
+    // Resource compilers keep names in capitals; Windows finds them in any case.
+    for (const char* name : {"CALENDARBOX", "SETUPPROPERTYONE", "WARNINGBOX"})
+        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+    for (const std::string& name : names) {
+        DialogTemplate dialog;
+        ASSERT_TRUE(ReadDialogTemplate(daybook.module(), name.c_str(), &dialog)) << name;
+        std::vector<int> ids;
+        for (const TemplateControl& control : dialog.controls) {
+            if (control.id == 0xFFFF)
+                continue;
+            EXPECT_EQ(std::count(ids.begin(), ids.end(), control.id), 0)
+                << name << " " << control.id;
+            ids.push_back(control.id);
+        }
+        if (name == "SETUPPROPERTYONE") {
+            for (const SettingRow* row = MainSettingsTable; row->key != nullptr; ++row) {
+                if (row->controlId != 0) {
+                    EXPECT_NE(dialog.Control(row->controlId), nullptr) << row->key;
+                }
+            }
+            EXPECT_NE(dialog.Control(IDC_SETUP_DELAY_SPIN), nullptr);
+        }
+    }
 }
 
 } // namespace

@@ -86,7 +86,7 @@ struct TemplateReader {
     }
     // A text, or a number: the predefined control classes may be stored as atoms 0x80 to 0x85.
     std::string Text() {
-        static const char* const classes[] = {"Button", "Edit", "Static",
+        static const char* const classes[] = {"Button",  "Edit",      "Static",
                                               "ListBox", "ScrollBar", "ComboBox"};
         std::string text;
         if (*word == 0xFFFF) {
@@ -252,8 +252,8 @@ void FakeBrowser::Unregister() {
 
 std::string FakeBrowser::NextCommandLine(DWORD milliseconds) {
     for (DWORD waited = 0; waited < milliseconds; waited += 20) {
-        HANDLE file = CreateFileA(record_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                  nullptr);
+        HANDLE file =
+            CreateFileA(record_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             char line[2048] = "";
             DWORD read = 0;
