@@ -285,9 +285,10 @@ class SetupTest : public DaybookTest {
             return nullptr;
         return reinterpret_cast<HWND>(SendMessageA(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0));
     }
-    void Press(int button) {
+    void Press(int button) { // -1: only wait for the sheet to close
         // Posted, as a click would come: the sheet's loop looks at its end after each message.
-        PostMessageA(sheet_, PSM_PRESSBUTTON, button, 0);
+        if (button != -1)
+            PostMessageA(sheet_, PSM_PRESSBUTTON, button, 0);
         for (int waited = 0; waited < 5000 && IsWindowVisible(sheet_); waited += 20)
             Sleep(20);
     }
@@ -334,6 +335,12 @@ TEST_F(SetupTest, ThePageShowsTheFileAndCancelChangesNothing) {
     EXPECT_STREQ(name, L"Coral");
     ChangeEverything(page);
     Press(PSBTN_CANCEL);
+    // The close box stores nothing either.
+    page = OpenSetup(window);
+    ASSERT_NE(page, nullptr);
+    ChangeEverything(page);
+    PostMessageA(sheet_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Press(-1); // waits for the sheet to go
     PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
     EXPECT_EQ(WaitForExit(), 1u);
     std::string settings = Settings();

@@ -229,31 +229,6 @@ TEST_F(SetupFromMainWindow, ANewTintShowsAtOnceOnTextsAndPicture) {
     EXPECT_GT(lit, 1000);
 }
 
-TEST_F(SetupFromMainWindow, CancelAndTheCloseBoxStoreNothing) {
-    ClickToClose = 1;
-    DelayTime = 30;
-    TintSelection = 4;
-    auto changeEverything = [](HWND, HWND page) {
-        for (int id : BooleanControls)
-            SendDlgItemMessageA(page, id, BM_CLICK, 0, 0);
-        SetDlgItemTextA(page, IDC_SETUP_DELAY_TIME, "700");
-        SendDlgItemMessageA(page, IDC_SETUP_TINT, CB_SETCURSEL, 9, 0);
-    };
-    ASSERT_TRUE(RunSetup(changeEverything, PSBTN_CANCEL));
-    ASSERT_TRUE(RunSetup(
-        [&](HWND sheet, HWND page) {
-            changeEverything(sheet, page);
-            PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
-        },
-        -1));
-    EXPECT_EQ(ClickToClose, 1u);
-    EXPECT_EQ(OncePerDay, 0u);
-    EXPECT_EQ(ShowStartupWindow, 1u);
-    EXPECT_EQ(WarnShowManual, 1u);
-    EXPECT_EQ(DelayTime, 30u);
-    EXPECT_EQ(TintSelection, 4u);
-}
-
 TEST_F(SetupFromMainWindow, AHundredSheetsAndWarningsLeaveNoObjectBehind) {
     WarnShowManual = 1;
     size_t slotsBefore = 0;
