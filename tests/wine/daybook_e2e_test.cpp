@@ -225,7 +225,13 @@ TEST_F(DaybookTest, ASmallScreenIsRefusedBeforeAnythingElse) {
 void ClickAt(HWND control, DWORD down, DWORD up) {
     RECT place;
     GetWindowRect(control, &place);
-    SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    POINT middle = {(place.left + place.right) / 2, (place.top + place.bottom) / 2}, cursor = {};
+    SetCursorPos(middle.x, middle.y);
+    for (int waited = 0; waited < 2000; waited += 20) { // on a busy machine it may take a while
+        if (GetCursorPos(&cursor) && cursor.x == middle.x && cursor.y == middle.y)
+            break;
+        Sleep(20);
+    }
     Sleep(100);
     mouse_event(down, 0, 0, 0, 0);
     mouse_event(up, 0, 0, 0, 0);

@@ -182,7 +182,10 @@ WhenWindowAppears::WhenWindowAppears(const char* className, const char* title,
     thread_ = std::thread([this, className, title, act] {
         for (int waited = 0; waited < 20000; waited += 20) {
             if (HWND window = FindProcessWindow(GetCurrentProcessId(), className, title)) {
-                Sleep(20); // let the dialog finish its initialisation
+                // Answered once the dialog's own loop runs, so its initialisation is over.
+                DWORD_PTR answer = 0;
+                SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+                Sleep(20);
                 act(window);
                 acted_ = true;
                 return;
