@@ -9,18 +9,21 @@
 #include "resource.h"
 #include "settings/settings.h"
 
-int OpenManual(HWND owner) {
+// The manual and the reference: the warning first, then the document whatever the user did.
+static int OpenAfterWarning(HWND owner, const char* document, const char* anchor) {
     ShowWarningBox(owner, LoadText(IDS_MANUAL_WARNING), &WarnShowManual);
-    LaunchDocument(owner, "html\\manual.htm", "#DOCUMENTATION");
+    LaunchDocument(owner, document, anchor);
     return 1;
 }
 
+int OpenManual(HWND owner) {
+    return OpenAfterWarning(owner, "html\\manual.htm", "#DOCUMENTATION");
+}
+
 int OpenReference(HWND owner, const char* topic) {
-    ShowWarningBox(owner, LoadText(IDS_MANUAL_WARNING), &WarnShowManual);
     char anchor[128] = "#";
     strncat(anchor, topic, sizeof anchor - 2);
-    LaunchDocument(owner, "html\\referenc.htm", anchor);
-    return 1;
+    return OpenAfterWarning(owner, "html\\referenc.htm", anchor);
 }
 
 static int StartDocumentProgram(const char* document, const char* anchor) {

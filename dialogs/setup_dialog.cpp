@@ -39,17 +39,34 @@ static SpinRange RowSpinRange(HWND page, const SettingRow* row) {
     return ScanSpinRange(text);
 }
 
+// How a row is shown on the page, decided by its kind bits in this order of tests.
+enum class Binding { List, Spin, Text, Check, None };
+
+static Binding RowBinding(const SettingRow* row) {
+    if (row->kind & KindChoice)
+        return Binding::List;
+    if ((row->kind & KindInteger) && (row->kind & KindSpin))
+        return Binding::Spin;
+    if (row->kind & KindString)
+        return Binding::Text;
+    if (row->kind & KindBoolean)
+        return Binding::Check;
+    return Binding::None;
+}
+
 static void LoadControl(HWND page, const SettingRow* row) {
     HWND control = GetDlgItem(page, row->controlId);
     uint32_t* number = static_cast<uint32_t*>(row->variable);
-    if (row->kind & KindChoice) {
+    switch (RowBinding(row)) {
+    case Binding::List:
         // Appended in table order; appending does not sort, so an item's position is its index.
         SendMessageA(control, CB_RESETCONTENT, 0, 0);
         for (const TintRow* choice = row->choices; choice->name != nullptr; ++choice)
             SendMessageA(control, CB_INSERTSTRING, static_cast<WPARAM>(-1),
                          reinterpret_cast<LPARAM>(choice->name));
         SendMessageA(control, CB_SETCURSEL, *number, 0); // no selection when out of range
-    } else if ((row->kind & KindInteger) && (row->kind & KindSpin)) {
+        break;
+    case Binding::Spin: {
         SpinRange range = RowSpinRange(page, row);
         HWND spin = GetDlgItem(page, row->controlId + IDC_SETUP_SPIN_OFFSET);
         if (HasSpinBounds(range))
@@ -59,42 +76,60 @@ static void LoadControl(HWND page, const SettingRow* row) {
         char text[16];
         snprintf(text, sizeof text, "%u", static_cast<unsigned>(*number));
         SetWindowTextA(control, text);
-    } else if (row->kind & KindString) {
+        break;
+    }
+    case Binding::Text:
         SendMessageA(control, EM_LIMITTEXT, SettingTextSize, 0);
         SetWindowTextA(control, static_cast<const char*>(row->variable));
-    } else if (row->kind & KindBoolean) {
+        break;
+    case Binding::Check:
         CheckDlgButton(page, row->controlId, *number != 0 ? BST_CHECKED : BST_UNCHECKED);
+        break;
+    case Binding::None:
+        break;
     }
 }
 
 static void StoreControl(HWND page, const SettingRow* row) {
     HWND control = GetDlgItem(page, row->controlId);
     uint32_t* number = static_cast<uint32_t*>(row->variable);
-    if (row->kind & KindChoice) {
+    switch (RowBinding(row)) {
+    case Binding::List: {
         LRESULT selection = SendMessageA(control, CB_GETCURSEL, 0, 0);
-        if (selection != CB_ERR)
+        if (selection != CB_ERR) // no selection leaves the setting as it was
             *number = static_cast<uint32_t>(selection);
-    } else if ((row->kind & KindInteger) && (row->kind & KindSpin)) {
+        break;
+    }
+    case Binding::Spin: {
         char text[SettingTextSize + 1] = "";
         GetWindowTextA(control, text, sizeof text);
         *number = ClampToSpinRange(ReadUnsignedText(text), RowSpinRange(page, row));
-    } else if (row->kind & KindString) {
+        break;
+    }
+    case Binding::Text:
         GetWindowTextA(control, static_cast<char*>(row->variable), sizeof(SettingText));
-    } else if (row->kind & KindBoolean) {
+        break;
+    case Binding::Check:
         *number = IsDlgButtonChecked(page, row->controlId) == BST_CHECKED ? 1 : 0;
+        break;
+    case Binding::None:
+        break;
     }
 }
 
-void LoadPageControls(HWND page) {
+// Every row of the running program's table whose control is on the page.
+static void ForEachPageRow(HWND page, void (*act)(HWND, const SettingRow*)) {
     for (const SettingRow* row = SettingsTable; row->key != nullptr; ++row)
         if (row->controlId != 0 && GetDlgItem(page, row->controlId) != nullptr)
-            LoadControl(page, row);
+            act(page, row);
+}
+
+void LoadPageControls(HWND page) {
+    ForEachPageRow(page, LoadControl);
 }
 
 void StorePageControls(HWND page) {
-    for (const SettingRow* row = SettingsTable; row->key != nullptr; ++row)
-        if (row->controlId != 0 && GetDlgItem(page, row->controlId) != nullptr)
-            StoreControl(page, row);
+    ForEachPageRow(page, StoreControl);
 }
 
 INT_PTR CALLBACK SetupPageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {

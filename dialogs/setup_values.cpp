@@ -1,27 +1,18 @@
 #include "dialogs/setup_values.h"
 
 #include <cstdint>
+#include <cstdlib>
 
-// One signed decimal field at *text; false when there are no digits.
+// One signed decimal field at text, saturated to 32 bits; false when there are no digits.
 static bool ScanInteger(const char*& text, int32_t* out) {
-    const char* at = text;
-    while (*at == ' ' || *at == '\t')
-        ++at;
-    bool negative = *at == '-';
-    if (*at == '-' || *at == '+')
-        ++at;
-    if (*at < '0' || *at > '9')
+    char* end = nullptr;
+    long long value = strtoll(text, &end, 10);
+    if (end == text)
         return false;
-    int64_t value = 0;
-    for (; *at >= '0' && *at <= '9'; ++at)
-        if (value <= INT32_MAX)
-            value = value * 10 + (*at - '0');
-    if (negative)
-        value = -value;
     *out = static_cast<int32_t>(value > INT32_MAX   ? INT32_MAX
                                 : value < INT32_MIN ? INT32_MIN
                                                     : value);
-    text = at;
+    text = end;
     return true;
 }
 

@@ -69,7 +69,7 @@
 #define IDC_SETUP_SHOW_DRIVER_MESSAGE 115
 #define IDC_SETUP_TINT 116
 #define IDC_SETUP_SPIN_OFFSET 10000 // an up-down control's id is its edit box's id plus this
-#define IDC_SETUP_DELAY_SPIN 10112
+#define IDC_SETUP_DELAY_SPIN (IDC_SETUP_DELAY_TIME + IDC_SETUP_SPIN_OFFSET) // 10112
 
 // Warning box before a document opens
 #define IDC_WARNING_TEXT 101
