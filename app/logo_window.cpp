@@ -1,6 +1,158 @@
-// The startup logo window. Not shown yet: the program starts straight into its main window.
 #include "app/logo_window.h"
 
-void CreateLogoWindow(HWND) {}
+#include "app/shared_ui.h"
+#include "pictures/picture_draw.h"
+#include "resource.h"
+#include "settings/settings.h"
 
-void CloseLogoWindow() {}
+const char LogoWindowClass[] = "TavrinLogo";
+
+static HWND LogoWindow;
+static int LogoFrame;
+static HFONT LogoFont;
+static bool LogoClassRegistered;
+
+struct LogoControl {
+    int id;
+    const char* className;
+    int x, y, width, height;
+    DWORD style;
+};
+
+static const LogoControl LogoControls[] = {
+    {IDC_LOGO_PICTURE, "BUTTON", 2, 87, 416, 169, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW},
+    {IDC_LOGO_ANIMATION, "BUTTON", 337, 16, 87, 47, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW},
+    {IDC_LOGO_NOTICE, "STATIC", 8, 8, 270, 48, WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_LEFT},
+};
+
+static bool RegisterLogoClass(HINSTANCE instance) {
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = LogoWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_WAIT);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = LogoWindowClass;
+    LogoClassRegistered = RegisterClassA(&windowClass) != 0;
+    return LogoClassRegistered;
+}
+
+void CreateLogoWindow(HWND owner) {
+    LogoWindow = nullptr;
+    if (ShowStartupWindow == 0 || StayOnTop != 0)
+        return;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (!LogoClassRegistered && !RegisterLogoClass(instance))
+        return;
+    HWND window = CreateWindowExA(0, LogoWindowClass, "", WS_POPUP | WS_BORDER, 0, 0, 440, 260,
+                                  owner, nullptr, instance, nullptr);
+    if (window == nullptr)
+        return;
+    LogoWindow = window;
+    for (const LogoControl& control : LogoControls)
+        CreateWindowExA(
+            0, control.className, control.id == IDC_LOGO_NOTICE ? LoadText(IDS_LOGO_NOTICE) : "",
+            control.style, control.x, control.y, control.width, control.height, window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+    SendMessageA(window, WM_LOGO_SET_FONT, 0, 0);
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CloseLogoWindow() {
+    if (LogoWindow != nullptr && IsWindow(LogoWindow))
+        DestroyWindow(LogoWindow);
+    LogoWindow = nullptr;
+    if (LogoClassRegistered)
+        UnregisterClassA(LogoWindowClass, GetModuleHandleA(nullptr));
+    LogoClassRegistered = false;
+}
+
+static void OnLogoPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    FrameRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    EndPaint(window, &paint);
+}
+
+static void DrawLogoItem(const DRAWITEMSTRUCT* item) {
+    int id = 0;
+    if (item->CtlID == IDC_LOGO_PICTURE)
+        id = IDB_LOGO_PICTURE;
+    else if (item->CtlID == IDC_LOGO_ANIMATION && ScreenColourDepth() > 8)
+        id = IDB_LOGO_FIRST_FRAME + LogoFrame;
+    PictureResource picture;
+    if (id != 0 && LoadPicture(id, &picture))
+        DrawPicture(item->hDC, item->rcItem.left, item->rcItem.top, &picture, SRCCOPY);
+}
+
+static void OnLogoDestroy(HWND window) {
+    KillTimer(window, TIMER_LOGO_ANIMATION);
+    if (LogoFont != nullptr)
+        DeleteObject(LogoFont);
+    LogoFont = nullptr;
+}
+
+static void SetLogoFont(HWND window) {
+    if (LogoFont == nullptr)
+        LogoFont = CreateFontA(12, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH, "Arial");
+    SendDlgItemMessageA(window, IDC_LOGO_NOTICE, WM_SETFONT, reinterpret_cast<WPARAM>(LogoFont),
+                        TRUE);
+}
+
+LRESULT CALLBACK LogoWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        LogoFrame = 0;
+        CentreOnScreen(window);
+        SetTimer(window, TIMER_LOGO_ANIMATION, 150, nullptr);
+        return 0;
+    case WM_DESTROY:
+        OnLogoDestroy(window);
+        return 0;
+    case WM_NCDESTROY:
+        if (window == LogoWindow)
+            LogoWindow = nullptr; // closed by a click: nothing left for CloseLogoWindow to destroy
+        break;
+    case WM_PAINT:
+        OnLogoPaint(window);
+        break;
+    case WM_DRAWITEM:
+        if (reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlType == ODT_BUTTON)
+            DrawLogoItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        break;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_LOGO_PICTURE || LOWORD(wParam) == IDC_LOGO_NOTICE ||
+            LOWORD(wParam) == IDC_LOGO_ANIMATION)
+            DestroyWindow(window);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        DestroyWindow(window);
+        return 0;
+    case WM_TIMER:
+        if (wParam != TIMER_LOGO_ANIMATION)
+            break;
+        InvalidateRect(GetDlgItem(window, IDC_LOGO_ANIMATION), nullptr, FALSE);
+        LogoFrame = (LogoFrame + 1) % IDB_LOGO_FRAME_COUNT;
+        return 0;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+        SetBkColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
+        SetTextColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 241));
+        return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
+    case WM_LOGO_SET_FONT:
+        SetLogoFont(window);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

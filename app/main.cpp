@@ -8,7 +8,7 @@
 #include "app/shared_ui.h"
 #include "app/start_rules.h"
 #include "database/database.h"
-#include "dialogs/dialogs.h"
+#include "dialogs/display_check.h"
 #include "pictures/tints.h"
 #include "resource.h"
 #include "settings/settings.h"

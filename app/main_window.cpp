@@ -8,13 +8,15 @@
 #include "app/shared_ui.h"
 #include "app/start_rules.h"
 #include "calendar/calendar_dialog.h"
-#include "dialogs/dialogs.h"
+#include "dialogs/about_box.h"
 #include "dialogs/documents.h"
 #include "dialogs/setup_dialog.h"
+#include "dialogs/system_info.h"
 #include "pictures/picture_draw.h"
 #include "pictures/tints.h"
 #include "resource.h"
 #include "settings/settings.h"
+#include "version.h"
 
 const char MainWindowClass[] = "TavrinApplication";
 
@@ -163,7 +165,7 @@ static LRESULT OnCommand(HWND window, WPARAM command) {
         break;
     case CMD_ABOUT:
         StopClockTimers(window);
-        ShowAboutBox(window);
+        ShowAboutBox(window, TAVRIN_VERSION_LETTER, TEXT_MARKETER_NOTICE);
         StartClockTimers(window);
         break;
     case CMD_SETUP:

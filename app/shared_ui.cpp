@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "app/start_rules.h"
+
 HINSTANCE ResourceModule;
 
 const char* LoadText(UINT id) {
@@ -32,4 +34,12 @@ void SetChildFonts(HWND window, HFONT font) {
 
 void ShowMessage(HWND owner, const char* text) {
     MessageBoxA(owner, text, "Message", MB_OK | MB_ICONINFORMATION);
+}
+
+unsigned ScreenColourDepth() {
+    HDC screen = GetDC(nullptr);
+    unsigned depth =
+        EffectiveColourDepth(GetDeviceCaps(screen, PLANES), GetDeviceCaps(screen, BITSPIXEL));
+    ReleaseDC(nullptr, screen);
+    return depth;
 }

@@ -18,3 +18,7 @@ void SetChildFonts(HWND window, HFONT font);
 
 // A message box as the programs show them: caption "Message", the information icon.
 void ShowMessage(HWND owner, const char* text);
+
+// The display's colour depth for the daybook's purposes: its bits per pixel when 8 or less (a
+// palette display), else 24. The logo and About animations run only above 8.
+unsigned ScreenColourDepth();

@@ -71,3 +71,9 @@ int PictureButtonTop(int captionHeight) {
 uint32_t LogoTimerPeriod(uint32_t logoDelay) {
     return logoDelay < 100 ? 100 : logoDelay;
 }
+
+unsigned EffectiveColourDepth(int planes, int bitsPerPixel) {
+    unsigned depth =
+        static_cast<uint16_t>(static_cast<uint32_t>(planes) * static_cast<uint32_t>(bitsPerPixel));
+    return depth <= 8 ? depth : 24;
+}

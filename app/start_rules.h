@@ -36,3 +36,7 @@ int PictureButtonTop(int captionHeight);
 
 // Period of the logo timer: LogoDelay milliseconds, at least 100.
 uint32_t LogoTimerPeriod(uint32_t logoDelay);
+
+// The display's colour depth as the daybook uses it: planes times bits per pixel (as an unsigned
+// 16-bit number) when that is 8 or less, else 24. Above 8 the animations run.
+unsigned EffectiveColourDepth(int planes, int bitsPerPixel);

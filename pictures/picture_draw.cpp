@@ -100,6 +100,30 @@ void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture, DWO
     free(copy);
 }
 
+void DrawMaskedPicture(HDC dc, int x, int y, const PictureResource* picture) {
+    PictureInfo info;
+    if (picture->bits == nullptr || !ReadPackedBitmapInfo(picture->bits, picture->size, &info))
+        return;
+    // The pixels follow the full colour table of the bit count, whatever the colours-used field
+    // says (a 0 there means the full table too).
+    const unsigned char* bits = static_cast<const unsigned char*>(picture->bits);
+    const BITMAPINFO* header = reinterpret_cast<const BITMAPINFO*>(bits);
+    HBITMAP bitmap = CreateDIBitmap(dc, &header->bmiHeader, CBM_INIT, bits + info.pixelOffset,
+                                    header, DIB_RGB_COLORS);
+    if (bitmap == nullptr)
+        return;
+    HDC memory = CreateCompatibleDC(dc);
+    if (memory != nullptr) {
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        int half = info.height / 2;
+        BitBlt(dc, x, y, info.width, half, memory, 0, half, SRCAND);
+        BitBlt(dc, x, y, info.width, half, memory, 0, 0, SRCINVERT);
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+    }
+    DeleteObject(bitmap);
+}
+
 HBRUSH TintedTextOnBlack(HDC dc) {
     SetBkColor(dc, RGB(0, 0, 0));
     SetTextColor(dc, GetTintColour(TintSelection));

@@ -24,6 +24,11 @@ void DrawPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD ras
 void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD rasterOperation,
                        uint32_t tint);
 
+// Draws a masked picture, whose stored height is twice the drawn one, at (x, y): its lower half
+// (white where the background shows through) is ANDed onto the target, then its upper half (the
+// image, black where transparent) XORed over it.
+void DrawMaskedPicture(HDC dc, int x, int y, const PictureResource* picture);
+
 // Answers a control-colour request of the windows that show the day (the main window and the
 // calendar): text in the current tint on black, with the black stock brush.
 HBRUSH TintedTextOnBlack(HDC dc);

@@ -5,6 +5,14 @@
 #define IDR_MANIFEST 1
 #define IDI_SAVER 100             // icon 100; the main icon is the resource named "Tavrin"
 #define IDB_FALLBACK_PICTURE 2100 // day pictures are 2000 + month * 100 + day
+#define IDB_ABOUT_PICTURE 99
+#define IDB_ABOUT_FIRST_FRAME 1101 // the About animation: 1101 to 1133
+#define IDB_ABOUT_FRAME_COUNT 33
+#define IDB_DRIVER_PICTURE 1021
+#define IDB_SYSINFO_PICTURE 1092 // image above its mask
+#define IDB_LOGO_FIRST_FRAME 4700 // the logo animation: 4700 to 4717
+#define IDB_LOGO_FRAME_COUNT 18
+#define IDB_LOGO_PICTURE 9050
 
 // String table
 #define IDS_COPY_NOTICE 103 // replaces text copied from the calendar
@@ -12,13 +20,14 @@
 #define IDS_SUPPORT_CONTACT 106
 #define IDS_DOCUMENT_ERROR 109 // any document that could not be opened
 #define IDS_MANUAL_WARNING 113 // the warning box before the browser opens
+#define IDS_COLOUR_SENTENCE 114 // System Information: "... up to %s colours ..."
 #define IDS_LOGO_NOTICE 116
 #define IDS_SCREEN_TOO_SMALL 117
 #define IDS_CREDITS_HEADING 3000
 #define IDS_CREDITS_TRADEMARKS 3001
 #define IDS_CREDITS_COPYRIGHT 3002
 
-// The About box's own lines (they stand in its dialog template)
+// The About box's own lines (they stand in its dialog template) and the notice line it adds
 #define TEXT_ABOUT_COPYRIGHT "\251 2026 the Tavrin project"
 #define TEXT_ABOUT_WEB_PAGE "More in the documents installed with the daybook"
 #define TEXT_MARKETER_NOTICE "Made and published by the Tavrin project"
@@ -75,3 +84,43 @@
 #define IDC_WARNING_TEXT 101
 #define IDC_WARNING_SHOW_AGAIN 102
 #define IDC_WARNING_HELP 9
+
+// Startup logo window
+#define IDC_LOGO_PICTURE 10
+#define IDC_LOGO_NOTICE 11
+#define IDC_LOGO_ANIMATION 6100
+#define WM_LOGO_SET_FONT (WM_USER + 99) // 1123: the logo makes its font and gives it to 11
+#define TIMER_LOGO_ANIMATION 6
+
+// About box, template 5001, and the credits box, template 5003
+#define IDD_ABOUT 5001
+#define IDD_CREDITS 5003
+#define IDC_ABOUT_TITLE 101
+#define IDC_ABOUT_COPYRIGHT 102
+#define IDC_ABOUT_WEB_PAGE 103
+#define IDC_ABOUT_SUPPORT 105
+#define IDC_ABOUT_PICTURE 99
+#define IDC_ABOUT_ANIMATION 106
+#define IDC_ABOUT_CREDITS 108
+#define IDC_NOTICE_LINE 1999
+#define WM_NOTICE_SET_COLOUR (WM_USER + 101) // 1125: lParam is the notice line's colour
+#define TIMER_ABOUT_ANIMATION 1
+#define IDC_CREDITS_TEXT 101
+
+// System Information, "SysInfoBox"
+#define IDC_SYSINFO_HELP 9
+#define IDC_SYSINFO_WIDTH 101
+#define IDC_SYSINFO_HEIGHT 102
+#define IDC_SYSINFO_NETWORK 103
+#define IDC_SYSINFO_SLOW 104
+#define IDC_SYSINFO_VERSION 105
+#define IDC_SYSINFO_OWNER 106
+#define IDC_SYSINFO_ORGANIZATION 107
+#define IDC_SYSINFO_COLOURS 110
+#define IDC_SYSINFO_PICTURE 1092
+
+// Display check, "ChangeDriverBox"
+#define IDC_DRIVER_HELP 9
+#define IDC_DRIVER_SHOW_AGAIN 101
+#define IDC_DRIVER_PICTURE 102
+#define IDC_DRIVER_TEXT 103
