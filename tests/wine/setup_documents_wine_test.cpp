@@ -157,23 +157,11 @@ class SetupFromMainWindow : public SetupPage {
   protected:
     void SetUp() override {
         SetupPage::SetUp();
-        EntryFont = CreateFontA(16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-        AltEntryFont = CreateFontA(15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-        static bool registered = RegisterMainWindowClass(GetModuleHandleA(nullptr));
-        ASSERT_TRUE(registered);
-        window_ = CreateMainWindow(GetModuleHandleA(nullptr));
+        window_ = OpenTestMainWindow();
         ASSERT_NE(window_, nullptr);
-        SetChildFonts(window_, EntryFont);
-        RefreshDisplay(window_, TRUE, nullptr);
-        ShowWindow(window_, SW_SHOWNOACTIVATE);
-        UpdateWindow(window_);
     }
     void TearDown() override {
-        DestroyWindow(window_);
-        DrainMessages();
-        DeleteObject(EntryFont);
-        DeleteObject(AltEntryFont);
-        EntryFont = AltEntryFont = nullptr;
+        CloseTestMainWindow(window_);
         SetupPage::TearDown();
     }
     // Runs Setup; the action gets the sheet and its page, then the sheet's button is pressed.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/main_globals.h"
+#include "app/main_window.h"
 #include "app/shared_ui.h"
 
 void UseResourcesOf(const char* programFile) {
@@ -175,6 +177,52 @@ HWND FindProcessWindow(DWORD process, const char* className, const char* title) 
     FindRequest request = {process, className, title, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&request));
     return request.found;
+}
+
+namespace {
+struct OwnedRequest {
+    HWND owner, found;
+};
+BOOL CALLBACK MatchOwned(HWND window, LPARAM parameter) {
+    OwnedRequest* request = reinterpret_cast<OwnedRequest*>(parameter);
+    if (GetWindow(window, GW_OWNER) != request->owner || !IsWindowVisible(window))
+        return TRUE;
+    request->found = window;
+    return FALSE;
+}
+} // namespace
+
+HWND WaitForOwnedWindow(HWND owner, DWORD milliseconds) {
+    for (DWORD waited = 0; waited <= milliseconds; waited += 20) {
+        OwnedRequest request = {owner, nullptr};
+        EnumWindows(MatchOwned, reinterpret_cast<LPARAM>(&request));
+        if (request.found != nullptr)
+            return request.found;
+        Sleep(20);
+    }
+    return nullptr;
+}
+
+HWND OpenTestMainWindow() {
+    EntryFont = CreateFontA(16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    AltEntryFont = CreateFontA(15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    static bool registered = RegisterMainWindowClass(GetModuleHandleA(nullptr));
+    HWND window = registered ? CreateMainWindow(GetModuleHandleA(nullptr)) : nullptr;
+    if (window == nullptr)
+        return nullptr;
+    SetChildFonts(window, EntryFont);
+    RefreshDisplay(window, TRUE, nullptr);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    UpdateWindow(window);
+    return window;
+}
+
+void CloseTestMainWindow(HWND window) {
+    DestroyWindow(window);
+    DrainMessages();
+    DeleteObject(EntryFont);
+    DeleteObject(AltEntryFont);
+    EntryFont = AltEntryFont = nullptr;
 }
 
 WhenWindowAppears::WhenWindowAppears(const char* className, const char* title,

@@ -59,6 +59,15 @@ bool ReadDialogTemplate(HMODULE module, const char* name, DialogTemplate* out);
 // The first visible top-level window of the process with this class (and title, if given).
 HWND FindProcessWindow(DWORD process, const char* className, const char* title = nullptr);
 
+// The first visible window of this process owned by the given window, waited for as long as
+// given; nullptr when none came.
+HWND WaitForOwnedWindow(HWND owner, DWORD milliseconds = 10000);
+
+// The daybook's real main window in this process, filled for today with its entry fonts and
+// shown without activation; closing destroys it and its fonts.
+HWND OpenTestMainWindow();
+void CloseTestMainWindow(HWND window);
+
 // Waits on a thread of its own for a window of this process to appear and then acts on it, so
 // that a test can drive a modal dialog that the test's own thread is running.
 class WhenWindowAppears {

@@ -1,0 +1,497 @@
+// The startup logo, the About and credits boxes, System Information and the display check in
+// this process, with the daybook's own templates, strings and pictures. Run in Wine's headless
+// session and again inside virtual screens of 8, 16 and 24 bits (tests/wine/on_screen.sh), where
+// TAVRIN_SCREEN_DEPTH names the depth the screen was made with.
+#include <windows.h>
+
+#include <shlwapi.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/logo_window.h"
+#include "app/shared_ui.h"
+#include "dialogs/about_box.h"
+#include "dialogs/display_check.h"
+#include "dialogs/info_text.h"
+#include "dialogs/system_info.h"
+#include "pictures/picture_draw.h"
+#include "resource.h"
+#include "settings/settings.h"
+#include "tests/core/test_files.h"
+#include "tests/wine/wine_fixtures.h"
+
+namespace {
+
+std::string Text(HWND window, int id) {
+    char text[2048] = "";
+    GetDlgItemTextA(window, id, text, sizeof text);
+    return text;
+}
+
+RECT PlaceInParent(HWND control) {
+    RECT place;
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+// How many pixels of a canvas differ from the fill it started with.
+int Changed(Canvas& canvas, uint32_t fill) {
+    int changed = 0;
+    for (uint32_t pixel : canvas.Pixels())
+        changed += (pixel & 0xFFFFFF) != fill;
+    return changed;
+}
+
+int Drawn(HWND window, int controlId, int width, int height) {
+    Canvas canvas(width, height);
+    DRAWITEMSTRUCT item = canvas.DrawItem(controlId, GetDlgItem(window, controlId));
+    SendMessageA(window, WM_DRAWITEM, controlId, reinterpret_cast<LPARAM>(&item));
+    return Changed(canvas, 0x808080);
+}
+
+class InfoWindows : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        UseResourcesOf(TAVRIN_MORVEST_FILE);
+        ASSERT_NE(ResourceModule, nullptr);
+        ResetSettings(MainSettingsTable);
+        SettingsTable = MainSettingsTable;
+        window_ = OpenTestMainWindow();
+        ASSERT_NE(window_, nullptr);
+    }
+    void TearDown() override {
+        CloseLogoWindow();
+        CloseTestMainWindow(window_);
+    }
+    // Sends the main window a command that opens a modal box; the action gets the box.
+    bool RunFromMainWindow(int command, const char* title, std::function<void(HWND)> act) {
+        WhenWindowAppears driver("#32770", title, act);
+        SendMessageA(window_, WM_COMMAND, command, 0);
+        return driver.Acted();
+    }
+    HWND window_ = nullptr;
+};
+
+TEST_F(InfoWindows, TheLogoShowsOnlyWhenTheSettingsAllowAndGoesOnAClick) {
+    struct {
+        uint32_t showStartupWindow, stayOnTop;
+        bool shown;
+    } cases[] = {{1, 0, true}, {0, 0, false}, {1, 1, false}, {0, 1, false}};
+    for (const auto& c : cases) {
+        ShowStartupWindow = c.showStartupWindow;
+        StayOnTop = c.stayOnTop;
+        CreateLogoWindow(nullptr);
+        HWND logo = FindWindowA(LogoWindowClass, nullptr);
+        ASSERT_EQ(logo != nullptr, c.shown) << c.showStartupWindow << c.stayOnTop;
+        if (logo == nullptr)
+            continue;
+        RECT frame;
+        GetWindowRect(logo, &frame);
+        EXPECT_EQ(frame.right - frame.left, 440);
+        EXPECT_EQ(frame.bottom - frame.top, 260);
+        EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - 440) / 2);
+        EXPECT_NE(GetWindowLongA(logo, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+        EXPECT_EQ(GetWindowLongA(logo, GWL_STYLE) & (WS_POPUP | WS_BORDER), WS_POPUP | WS_BORDER);
+        EXPECT_EQ(Text(logo, IDC_LOGO_NOTICE), LoadText(IDS_LOGO_NOTICE));
+        HFONT font =
+            reinterpret_cast<HFONT>(SendDlgItemMessageA(logo, IDC_LOGO_NOTICE, WM_GETFONT, 0, 0));
+        LOGFONTA described = {};
+        ASSERT_EQ(GetObjectA(font, sizeof described, &described),
+                  static_cast<int>(sizeof described));
+        EXPECT_STREQ(described.lfFaceName, "Arial");
+        EXPECT_EQ(described.lfHeight, 12);
+        HDC dc = GetDC(logo);
+        SendMessageA(logo, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0);
+        EXPECT_EQ(GetTextColor(dc), RGB(255, 255, 241));
+        ReleaseDC(logo, dc);
+        // The picture always; the animation only above 256 colours.
+        EXPECT_GT(Drawn(logo, IDC_LOGO_PICTURE, 416, 169), 10000);
+        EXPECT_EQ(Drawn(logo, IDC_LOGO_ANIMATION, 87, 47) > 0, ScreenColourDepth() > 8);
+
+        SendMessageA(logo, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 200));
+        EXPECT_FALSE(IsWindow(logo));
+        WNDCLASSA found;
+        EXPECT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), LogoWindowClass, &found));
+        CloseLogoWindow(); // as the main window's timer does later: it finds nothing to close
+        EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), LogoWindowClass, &found));
+    }
+    // The main window's logo timer closes a logo that is still there.
+    ShowStartupWindow = 1;
+    StayOnTop = 0;
+    CreateLogoWindow(nullptr);
+    HWND logo = FindWindowA(LogoWindowClass, nullptr);
+    ASSERT_NE(logo, nullptr);
+    SendMessageA(window_, WM_TIMER, TIMER_LOGO, 0);
+    EXPECT_FALSE(IsWindow(logo));
+}
+
+// The About box as the daybook opens it, beside the template as stored.
+TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
+    HWND stored = CreateDialogParamA(
+        ResourceModule, MAKEINTRESOURCEA(IDD_ABOUT), nullptr,
+        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    ASSERT_NE(stored, nullptr);
+    RECT storedFrame;
+    GetWindowRect(stored, &storedFrame);
+    const int ids[] = {
+        IDC_ABOUT_TITLE,   IDC_ABOUT_COPYRIGHT, IDC_ABOUT_WEB_PAGE, IDC_ABOUT_SUPPORT,
+        IDC_ABOUT_PICTURE, IDC_ABOUT_ANIMATION, IDC_ABOUT_CREDITS,  IDOK};
+    std::vector<RECT> storedPlaces;
+    for (int id : ids)
+        storedPlaces.push_back(PlaceInParent(GetDlgItem(stored, id)));
+
+    std::string title, credits;
+    bool aboutStayed = false;
+    ASSERT_TRUE(RunFromMainWindow(CMD_ABOUT, "", [&](HWND about) {
+        title = Text(about, IDC_ABOUT_TITLE);
+        RECT frame, client;
+        GetWindowRect(about, &frame);
+        GetClientRect(about, &client);
+        EXPECT_EQ(frame.bottom - frame.top, storedFrame.bottom - storedFrame.top + 15);
+        EXPECT_EQ(frame.right - frame.left, storedFrame.right - storedFrame.left);
+        for (size_t i = 0; i < storedPlaces.size(); ++i) {
+            RECT place = PlaceInParent(GetDlgItem(about, ids[i]));
+            EXPECT_EQ(place.top, storedPlaces[i].top + 15) << ids[i];
+            EXPECT_EQ(place.left, storedPlaces[i].left) << ids[i];
+        }
+        HWND notice = GetDlgItem(about, IDC_NOTICE_LINE);
+        ASSERT_NE(notice, nullptr);
+        RECT strip = PlaceInParent(notice);
+        EXPECT_EQ(strip.left, 10);
+        EXPECT_EQ(strip.top, 2);
+        EXPECT_EQ(strip.right - strip.left, client.right - 20);
+        EXPECT_EQ(strip.bottom - strip.top, 15);
+        EXPECT_EQ(Text(about, IDC_NOTICE_LINE), TEXT_MARKETER_NOTICE);
+        EXPECT_EQ(Text(about, IDC_ABOUT_SUPPORT), LoadText(IDS_SUPPORT_CONTACT));
+        HDC dc = GetDC(about);
+        SendMessageA(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0);
+        EXPECT_EQ(GetTextColor(dc), RGB(245, 245, 234));
+        EXPECT_EQ(GetBkColor(dc), RGB(0, 0, 0));
+        ReleaseDC(about, dc);
+        LOGFONTA font = {};
+        GetObjectA(
+            reinterpret_cast<HFONT>(SendDlgItemMessageA(about, IDC_ABOUT_TITLE, WM_GETFONT, 0, 0)),
+            sizeof font, &font);
+        EXPECT_STREQ(font.lfFaceName, "Times New Roman");
+        EXPECT_EQ(font.lfHeight, 32);
+        EXPECT_EQ(font.lfWeight, FW_BOLD);
+
+        // The animation: a frame drawn and the next one different, only above 256 colours.
+        Canvas first(30, 60), second(30, 60);
+        DRAWITEMSTRUCT item = first.DrawItem(IDC_ABOUT_ANIMATION);
+        SendMessageA(about, WM_DRAWITEM, IDC_ABOUT_ANIMATION, reinterpret_cast<LPARAM>(&item));
+        SendMessageA(about, WM_TIMER, TIMER_ABOUT_ANIMATION, 0);
+        item = second.DrawItem(IDC_ABOUT_ANIMATION);
+        SendMessageA(about, WM_DRAWITEM, IDC_ABOUT_ANIMATION, reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(first.Pixels() != second.Pixels(), ScreenColourDepth() > 8);
+        EXPECT_EQ(Changed(first, 0x808080) > 0, ScreenColourDepth() > 8);
+        EXPECT_GT(Drawn(about, IDC_ABOUT_PICTURE, 124, 238), 10000);
+
+        SendMessageA(about, WM_COMMAND, IDCANCEL, 0); // Escape does nothing
+        PostMessageA(about, WM_COMMAND, IDC_ABOUT_CREDITS, 0);
+        HWND box = WaitForOwnedWindow(about);
+        ASSERT_NE(box, nullptr);
+        DWORD_PTR answer;
+        SendMessageTimeoutA(box, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+        credits = Text(box, IDC_CREDITS_TEXT);
+        SendMessageA(box, WM_COMMAND, IDCANCEL, 0); // nor here
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        for (int waited = 0; waited < 5000 && IsWindow(box); waited += 20)
+            Sleep(20);
+        aboutStayed = !IsWindow(box) && IsWindowVisible(about);
+        PostMessageA(about, WM_COMMAND, IDOK, 0);
+    }));
+    DestroyWindow(stored);
+    EXPECT_TRUE(aboutStayed);
+    EXPECT_EQ(title, "Tavrin: A Morvest Daybook\231 version 2.0d");
+    std::string expected = LoadText(IDS_CREDITS_HEADING);
+    expected += LoadText(IDS_CREDITS_TRADEMARKS);
+    expected += LoadText(IDS_CREDITS_COPYRIGHT);
+    EXPECT_EQ(credits, expected);
+    EXPECT_EQ(credits.rfind("Credits and Legalities\r\n\r\n", 0), 0u);
+}
+
+TEST_F(InfoWindows, TheSaversAboutHasItsLetterAndTheTemplatesSize) {
+    HWND stored = CreateDialogParamA(
+        ResourceModule, MAKEINTRESOURCEA(IDD_ABOUT), nullptr,
+        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    RECT storedFrame, frame = {};
+    GetWindowRect(stored, &storedFrame);
+    DestroyWindow(stored);
+    std::string title;
+    bool noNotice = false;
+    WhenWindowAppears driver("#32770", "", [&](HWND about) {
+        title = Text(about, IDC_ABOUT_TITLE);
+        GetWindowRect(about, &frame);
+        noNotice = GetDlgItem(about, IDC_NOTICE_LINE) == nullptr;
+        PostMessageA(about, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_TRUE(ShowAboutBox(window_, 'b', nullptr));
+    ASSERT_TRUE(driver.Acted());
+    EXPECT_EQ(title, "Tavrin: A Morvest Daybook\231 version 2.0b");
+    EXPECT_EQ(frame.bottom - frame.top, storedFrame.bottom - storedFrame.top);
+    EXPECT_TRUE(noNotice);
+}
+
+// Under HKCU, a root of the daybook's own for the registry reading, removed afterwards.
+class RegistryRoot {
+  public:
+    RegistryRoot() {
+        RegCreateKeyExA(HKEY_CURRENT_USER, Path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
+                        nullptr);
+    }
+    ~RegistryRoot() {
+        RegCloseKey(key_);
+        SHDeleteKeyA(HKEY_CURRENT_USER, Path);
+    }
+    void Set(const char* subkey, const char* name, DWORD type, const void* data, DWORD size) {
+        HKEY sub;
+        RegCreateKeyExA(key_, subkey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &sub, nullptr);
+        RegSetValueExA(sub, name, 0, type, static_cast<const BYTE*>(data), size);
+        RegCloseKey(sub);
+    }
+    void SetText(const char* subkey, const char* name, const std::string& text) {
+        Set(subkey, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+    }
+    HKEY key() const { return key_; }
+    static constexpr const char* Path = "Software\\TavrinTest";
+
+  private:
+    HKEY key_ = nullptr;
+};
+
+const char WindowsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+const char NtKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+
+TEST(RegistryText, AnyTypeOrLengthGivesATerminatedLineOrNone) {
+    RegistryRoot root;
+    const DWORD number = 42;
+    const std::string longest(MAX_PATH - 1, 'a'), tooLong(MAX_PATH, 'b');
+    root.Set("v", "dword", REG_DWORD, &number, sizeof number);
+    root.Set("v", "binary", REG_BINARY, "xyz", 3);
+    root.Set("v", "unterminated", REG_SZ, "abcde", 5);
+    root.Set("v", "unterminatedFull", REG_SZ, tooLong.data(), MAX_PATH);
+    root.SetText("v", "longest", longest);
+    root.SetText("v", "tooLong", tooLong + tooLong);
+    HKEY key;
+    ASSERT_EQ(RegOpenKeyExA(root.key(), "v", 0, KEY_READ, &key), ERROR_SUCCESS);
+    struct {
+        const char* name;
+        bool read;
+        std::string text;
+    } cases[] = {{"dword", false, ""},       {"binary", false, ""},
+                 {"missing", false, ""},     {"unterminated", true, "abcde"},
+                 {"longest", true, longest}, {"unterminatedFull", false, ""},
+                 {"tooLong", false, ""}};
+    for (const auto& c : cases) {
+        char buffer[MAX_PATH + 8];
+        memset(buffer, 'z', sizeof buffer);
+        buffer[0] = '\0';
+        EXPECT_EQ(ReadRegistryText(key, c.name, buffer, MAX_PATH), c.read) << c.name;
+        EXPECT_EQ(buffer, c.text) << c.name;
+        EXPECT_EQ(buffer[MAX_PATH], 'z') << c.name; // nothing written beyond the buffer
+    }
+    RegCloseKey(key);
+}
+
+TEST(RegistryText, TheWindowsNtKeyAnswersWhileALineIsStillEmpty) {
+    struct {
+        const char *firstOwner, *firstOrganisation, *secondOwner, *secondOrganisation;
+        const char *owner, *organisation;
+    } cases[] = {
+        {"Ada", "Mill", "Bea", "Loom", "Ada", "Mill"}, // the first key is enough
+        {nullptr, nullptr, "Bea", "Loom", "Bea", "Loom"},
+        {"Ada", nullptr, "Bea", "Loom", "Bea", "Loom"}, // both again from the second key
+        {"Ada", nullptr, nullptr, "Loom", "Ada", "Loom"},
+        {nullptr, nullptr, nullptr, nullptr, "", ""},
+    };
+    for (const auto& c : cases) {
+        RegistryRoot root;
+        const char* values[] = {c.firstOwner, c.firstOrganisation, c.secondOwner,
+                                c.secondOrganisation};
+        for (int i = 0; i < 4; ++i)
+            if (values[i] != nullptr)
+                root.SetText(i < 2 ? WindowsKey : NtKey,
+                             i % 2 == 0 ? "RegisteredOwner" : "RegisteredOrganization", values[i]);
+        char owner[MAX_PATH], organisation[MAX_PATH];
+        ReadRegisteredNames(root.key(), owner, organisation);
+        EXPECT_STREQ(owner, c.owner);
+        EXPECT_STREQ(organisation, c.organisation);
+    }
+}
+
+TEST_F(InfoWindows, SystemInformationShowsTheScreenItsColoursAndTheOwner) {
+    HDC screen = GetDC(nullptr);
+    int depth = GetDeviceCaps(screen, PLANES) * GetDeviceCaps(screen, BITSPIXEL);
+    ReleaseDC(nullptr, screen);
+    std::string colours = FormatThousands(ColourCount(depth));
+    // In a virtual screen of known depth, the count is checked against the figure itself.
+    if (const char* made = getenv("TAVRIN_SCREEN_DEPTH")) {
+        struct {
+            int depth;
+            const char* colours;
+        } screens[] = {{8, "256"}, {16, "65,536"}, {24, "16,777,216"}};
+        for (const auto& s : screens)
+            if (atoi(made) == s.depth) {
+                EXPECT_EQ(depth, s.depth);
+                EXPECT_EQ(colours, s.colours);
+            }
+    }
+    char owner[MAX_PATH], organisation[MAX_PATH];
+    ReadRegisteredNames(HKEY_LOCAL_MACHINE, owner, organisation);
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);
+    char versionLine[200];
+    FormatWindowsVersion(version.dwMajorVersion, version.dwMinorVersion, version.szCSDVersion,
+                         versionLine, sizeof versionLine);
+    bool closedByEscape = false;
+    ASSERT_TRUE(RunFromMainWindow(CMD_SYSTEM_INFORMATION, "System Information", [&](HWND box) {
+        EXPECT_EQ(Text(box, IDC_SYSINFO_WIDTH), std::to_string(GetSystemMetrics(SM_CXSCREEN)));
+        EXPECT_EQ(Text(box, IDC_SYSINFO_HEIGHT), std::to_string(GetSystemMetrics(SM_CYSCREEN)));
+        EXPECT_EQ(Text(box, IDC_SYSINFO_NETWORK), GetSystemMetrics(SM_NETWORK) ? "Yes" : "No");
+        EXPECT_EQ(Text(box, IDC_SYSINFO_SLOW), GetSystemMetrics(SM_SLOWMACHINE) ? "Yes" : "No");
+        EXPECT_EQ(Text(box, IDC_SYSINFO_COLOURS),
+                  "Your present Windows screen driver can display images having up to " + colours +
+                      " colours without dithering.");
+        EXPECT_EQ(Text(box, IDC_SYSINFO_VERSION), versionLine);
+        EXPECT_EQ(Text(box, IDC_SYSINFO_OWNER), owner);
+        EXPECT_EQ(Text(box, IDC_SYSINFO_ORGANIZATION), organisation);
+        PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+        for (int waited = 0; waited < 5000 && IsWindow(box); waited += 20)
+            Sleep(20);
+        closedByEscape = !IsWindow(box);
+    }));
+    EXPECT_TRUE(closedByEscape);
+}
+
+// A 2 by 2 masked picture (stored 2 by 4) of 8 bits: the left pixel is image (colour 1), the
+// right one transparent. Its colours-used field is given.
+std::vector<unsigned char> MaskedPicture(uint32_t coloursUsed) {
+    std::vector<unsigned char> bits(40 + 256 * 4 + 4 * 4, 0);
+    BITMAPINFOHEADER header = {sizeof header, 2, 4, 1, 8, BI_RGB, 16, 0, 0, coloursUsed, 0};
+    memcpy(bits.data(), &header, sizeof header);
+    unsigned char* table = bits.data() + 40;
+    const unsigned char colours[][3] = {{0, 0, 0}, {0, 0, 255}, {255, 255, 255}}; // blue-green-red
+    for (int i = 0; i < 3; ++i)
+        memcpy(table + 4 * i, colours[i], 3);
+    unsigned char* rows = table + 256 * 4; // bottom row first: mask rows, then image rows
+    const unsigned char pixels[4][2] = {{0, 2}, {0, 2}, {1, 0}, {1, 0}};
+    for (int row = 0; row < 4; ++row)
+        memcpy(rows + 4 * row, pixels[row], 2);
+    return bits;
+}
+
+TEST_F(InfoWindows, AMaskedPictureShowsTheBackgroundWhereItsMaskIsWhite) {
+    for (uint32_t coloursUsed : {0u, 256u}) {
+        std::vector<unsigned char> bits = MaskedPicture(coloursUsed);
+        PictureResource picture = {bits.data(), static_cast<DWORD>(bits.size())};
+        Canvas canvas(2, 2);
+        canvas.Fill(0x0000FF00);
+        DrawMaskedPicture(canvas.dc(), 0, 0, &picture);
+        std::vector<uint32_t> pixels = canvas.Pixels();
+        EXPECT_EQ(pixels[0] & 0xFFFFFF, 0xFF0000u) << coloursUsed; // the image's red
+        EXPECT_EQ(pixels[1] & 0xFFFFFF, 0x00FF00u) << coloursUsed; // the background
+    }
+    // Picture 1092 itself: its corners show the background, its middle the computer.
+    Canvas canvas(148, 192);
+    canvas.Fill(0x0000FF00);
+    PictureResource picture;
+    ASSERT_TRUE(LoadPicture(IDB_SYSINFO_PICTURE, &picture));
+    DrawMaskedPicture(canvas.dc(), 0, 0, &picture);
+    std::vector<uint32_t> pixels = canvas.Pixels();
+    EXPECT_EQ(pixels[0] & 0xFFFFFF, 0x00FF00u);
+    EXPECT_EQ(pixels[148 * 192 - 1] & 0xFFFFFF, 0x00FF00u);
+    EXPECT_NE(pixels[96 * 148 + 74] & 0xFFFFFF, 0x00FF00u);
+}
+
+TEST_F(InfoWindows, TheDisplayCheckStoresItsBoxOnDoneOrEscapeAndHelpNeedsNoWarning) {
+    struct {
+        bool clear;
+        int button;
+        uint32_t stored;
+    } cases[] = {{false, IDOK, 1}, {true, IDOK, 0}, {true, IDCANCEL, 0}, {false, IDCANCEL, 1}};
+    for (const auto& c : cases) {
+        ShowDriverMessage = 7;
+        bool checked = false;
+        WhenWindowAppears driver("#32770", "", [&](HWND box) {
+            checked = IsDlgButtonChecked(box, IDC_DRIVER_SHOW_AGAIN) == BST_CHECKED;
+            if (c.clear)
+                SendDlgItemMessageA(box, IDC_DRIVER_SHOW_AGAIN, BM_CLICK, 0, 0);
+            PostMessageA(box, WM_COMMAND, c.button, 0);
+        });
+        EXPECT_EQ(ShowChangeDriverBox(window_), 1);
+        ASSERT_TRUE(driver.Acted());
+        EXPECT_TRUE(checked);
+        EXPECT_EQ(ShowDriverMessage, c.stored) << c.clear << c.button;
+    }
+
+    // Help opens the driver document straight away, even with the manual warning on.
+    std::string directory = "C:\\tavrin-info";
+    CreateDirectoryA(directory.c_str(), nullptr);
+    CreateDirectoryA((directory + "\\html").c_str(), nullptr);
+    ASSERT_TRUE(WriteFileBytes(directory + "\\html\\drivers.htm", "<html></html>"));
+    lstrcpynA(ApplicationPath, (directory + "\\").c_str(), sizeof ApplicationPath);
+    WarnShowManual = 1;
+    FakeBrowser browser;
+    ASSERT_TRUE(browser.InstallIn(directory + "\\browser"));
+    std::string command;
+    WhenWindowAppears driver("#32770", "", [&](HWND box) {
+        PostMessageA(box, WM_COMMAND, IDC_DRIVER_HELP, 0);
+        command = browser.NextCommandLine();
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    ShowChangeDriverBox(window_);
+    ASSERT_TRUE(driver.Acted());
+    EXPECT_NE(command.find("C:\\tavrin-info\\html\\drivers.htm"), std::string::npos) << command;
+    EXPECT_EQ(command.find('#'), std::string::npos) << command;
+}
+
+TEST_F(InfoWindows, EachWindowOpenedAHundredTimesLeavesNoObjectBehind) {
+    ShowStartupWindow = 1;
+    StayOnTop = 0;
+    auto closeWith = [](int button) {
+        return [button](HWND box) { PostMessageA(box, WM_COMMAND, button, 0); };
+    };
+    size_t slotsBefore = 0;
+    for (int i = -3; i < 100; ++i) {
+        if (i == 0) {
+            DrainMessages();
+            slotsBefore = FreeGdiSlots();
+        }
+        CreateLogoWindow(nullptr);
+        HWND logo = FindWindowA(LogoWindowClass, nullptr);
+        ASSERT_NE(logo, nullptr);
+        for (int frame = 0; frame < 20; ++frame) { // past the last frame and round again
+            SendMessageA(logo, WM_TIMER, TIMER_LOGO_ANIMATION, 0);
+            UpdateWindow(logo);
+        }
+        CloseLogoWindow();
+        ASSERT_TRUE(RunFromMainWindow(CMD_ABOUT, "", [](HWND about) {
+            for (int frame = 0; frame < 35; ++frame)
+                SendMessageA(about, WM_TIMER, TIMER_ABOUT_ANIMATION, 0);
+            PostMessageA(about, WM_COMMAND, IDC_ABOUT_CREDITS, 0);
+            HWND credits = WaitForOwnedWindow(about);
+            if (credits != nullptr)
+                PostMessageA(credits, WM_COMMAND, IDOK, 0);
+            for (int waited = 0; waited < 5000 && IsWindow(credits); waited += 20)
+                Sleep(20);
+            PostMessageA(about, WM_COMMAND, IDOK, 0);
+        }));
+        ASSERT_TRUE(
+            RunFromMainWindow(CMD_SYSTEM_INFORMATION, "System Information", closeWith(IDOK)));
+        WhenWindowAppears check("#32770", "", closeWith(IDOK));
+        ShowChangeDriverBox(window_);
+        ASSERT_TRUE(check.Acted());
+    }
+    DrainMessages();
+    EXPECT_EQ(FreeGdiSlots(), slotsBefore);
+}
+
+} // namespace
