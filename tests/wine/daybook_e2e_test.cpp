@@ -62,6 +62,17 @@ class DaybookTest : public ::testing::Test {
         ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                                    InstallDirectory, &startup, &process_));
     }
+    // Ends the handles of the last start and starts again.
+    void Restart(const std::string& arguments) {
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+        Start(arguments);
+    }
+    static bool WaitUntilGone(HWND window, DWORD milliseconds) {
+        for (DWORD waited = 0; waited < milliseconds && IsWindow(window); waited += 50)
+            Sleep(50);
+        return !IsWindow(window);
+    }
     HWND WaitForWindow(const char* className, const char* title = nullptr,
                        DWORD milliseconds = 20000) {
         for (DWORD waited = 0; waited < milliseconds; waited += 50) {
@@ -421,6 +432,79 @@ TEST_F(DaybookTest, TheManualOpensAfterTheWarningWhoseBoxIsSavedAtExit) {
     PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
     EXPECT_EQ(WaitForExit(), 1u);
     EXPECT_NE(Settings().find("\r\nWarnShowManual = 0\r\n"), std::string::npos);
+}
+
+// The logo greets a start with the default settings and goes on a click or after LogoDelay.
+TEST_F(DaybookTest, TheLogoGreetsADefaultStartAndGoesOnAClickOrByItself) {
+    Start("");
+    HWND logo = WaitForWindow("TavrinLogo");
+    ASSERT_NE(logo, nullptr);
+    HWND window = WaitForWindow("TavrinApplication");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(IsWindow(logo)); // the default LogoDelay is 8 seconds
+    PostMessageA(logo, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    EXPECT_TRUE(WaitUntilGone(logo, 3000));
+    PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_EQ(WaitForExit(), 1u);
+
+    ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"),
+                               "[TavrinAMorvestDaybook]\r\nLogoDelay = 400\r\n"));
+    Restart("");
+    logo = WaitForWindow("TavrinLogo");
+    ASSERT_NE(logo, nullptr);
+    window = WaitForWindow("TavrinApplication");
+    EXPECT_TRUE(WaitUntilGone(logo, 5000));
+    EXPECT_TRUE(IsWindowVisible(window));
+    PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_EQ(WaitForExit(), 1u);
+}
+
+TEST_F(DaybookTest, NoLogoWhenSwitchedOffInAnyLetterCaseOrWithStayOnTop) {
+    for (const char* lines : {"showstartupwindow = 0\r\n", "ShowStartupWindow=0\r\n",
+                              "ShowStartupWindow = 1\r\nStayOnTop = 1\r\n"}) {
+        SCOPED_TRACE(lines);
+        ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"),
+                                   std::string("[TavrinAMorvestDaybook]\r\nLogoDelay = 20000\r\n") +
+                                       lines));
+        Restart("");
+        HWND window = WaitForWindow("TavrinApplication");
+        ASSERT_NE(window, nullptr);
+        // The logo comes before the main window, so it would be there by now.
+        EXPECT_EQ(FindProcessWindow(process_.dwProcessId, "TavrinLogo"), nullptr);
+        PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+        EXPECT_EQ(WaitForExit(), 1u);
+    }
+}
+
+// On a palette display (an 8-bit virtual screen, tests/wine/on_screen.sh) the display check
+// greets every start until its box is cleared; on any other it never appears.
+TEST_F(DaybookTest, TheDisplayCheckAppearsOnPaletteDisplaysUntilItsBoxIsCleared) {
+    HDC screen = GetDC(nullptr);
+    bool palette = GetDeviceCaps(screen, PLANES) * GetDeviceCaps(screen, BITSPIXEL) <= 8;
+    ReleaseDC(nullptr, screen);
+    for (int start = 0; start < 3; ++start) {
+        ASSERT_TRUE(
+            WriteFileBytes(WindowsFile("MORVEST.INI"), start == 0 ? SettingsWith("") : Settings()));
+        Restart("");
+        HWND window = WaitForWindow("TavrinApplication");
+        ASSERT_NE(window, nullptr);
+        HWND check = WaitForWindow("#32770", "", palette && start < 2 ? 20000 : 1500);
+        EXPECT_EQ(check != nullptr, palette && start < 2) << start;
+        if (check != nullptr) {
+            EXPECT_EQ(ControlText(check, IDC_DRIVER_SHOW_AGAIN), "Show me this message next time");
+            EXPECT_EQ(IsDlgButtonChecked(check, IDC_DRIVER_SHOW_AGAIN), BST_CHECKED);
+            if (start == 1)
+                SendDlgItemMessageA(check, IDC_DRIVER_SHOW_AGAIN, BM_CLICK, 0, 0);
+            PostMessageA(check, WM_COMMAND, IDOK, 0);
+            ASSERT_TRUE(WaitUntilGone(check, 5000));
+        }
+        PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+        EXPECT_EQ(WaitForExit(), 1u);
+        EXPECT_NE(Settings().find(start >= 1 && palette ? "\r\nShowDriverMessage = 0\r\n"
+                                                        : "\r\nShowDriverMessage = 1\r\n"),
+                  std::string::npos)
+            << start;
+    }
 }
 
 } // namespace
