@@ -58,6 +58,8 @@ void CreateLogoWindow(HWND owner) {
     SendMessageA(window, WM_LOGO_SET_FONT, 0, 0);
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
+    // Topmost, so the main window shown after it comes up underneath. (Wine's X11 driver
+    // without a window manager stacks the later window above it on screen all the same.)
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
