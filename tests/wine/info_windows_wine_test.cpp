@@ -48,6 +48,10 @@ int Changed(Canvas& canvas, uint32_t fill) {
     return changed;
 }
 
+INT_PTR CALLBACK TemplateOnly(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
 int Drawn(HWND window, int controlId, int width, int height) {
     Canvas canvas(width, height);
     DRAWITEMSTRUCT item = canvas.DrawItem(controlId, GetDlgItem(window, controlId));
@@ -133,9 +137,8 @@ TEST_F(InfoWindows, TheLogoShowsOnlyWhenTheSettingsAllowAndGoesOnAClick) {
 
 // The About box as the daybook opens it, beside the template as stored.
 TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
-    HWND stored = CreateDialogParamA(
-        ResourceModule, MAKEINTRESOURCEA(IDD_ABOUT), nullptr,
-        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    HWND stored =
+        CreateDialogParamA(ResourceModule, MAKEINTRESOURCEA(IDD_ABOUT), nullptr, TemplateOnly, 0);
     ASSERT_NE(stored, nullptr);
     RECT storedFrame;
     GetWindowRect(stored, &storedFrame);
@@ -218,9 +221,8 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
 }
 
 TEST_F(InfoWindows, TheSaversAboutHasItsLetterAndTheTemplatesSize) {
-    HWND stored = CreateDialogParamA(
-        ResourceModule, MAKEINTRESOURCEA(IDD_ABOUT), nullptr,
-        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    HWND stored =
+        CreateDialogParamA(ResourceModule, MAKEINTRESOURCEA(IDD_ABOUT), nullptr, TemplateOnly, 0);
     RECT storedFrame, frame = {};
     GetWindowRect(stored, &storedFrame);
     DestroyWindow(stored);
