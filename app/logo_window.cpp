@@ -88,7 +88,7 @@ static void DrawLogoItem(const DRAWITEMSTRUCT* item) {
     else if (item->CtlID == IDC_LOGO_ANIMATION && ScreenColourDepth() > 8)
         id = IDB_LOGO_FIRST_FRAME + LogoFrame;
     PictureResource picture;
-    if (id != 0 && LoadPicture(id, &picture))
+    if (id != 0 && LoadPicture(ResourceModule, id, &picture))
         DrawPicture(item->hDC, item->rcItem.left, item->rcItem.top, &picture, SRCCOPY);
 }
 

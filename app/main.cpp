@@ -1,6 +1,7 @@
 // morvest.exe: the program entry and its run function.
 #include <windows.h>
 
+#include "app/day_display.h"
 #include "app/install_path.h"
 #include "app/logo_window.h"
 #include "app/main_globals.h"
@@ -20,19 +21,12 @@ static void DeriveApplicationPath() {
     ProgramDirectory(programFile, ApplicationPath, sizeof ApplicationPath);
 }
 
-static HFONT CreateEntryFont(int height) {
-    return CreateFontA(height, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                       "Arial");
-}
-
 static int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR, int showMode) {
     if (!LoadDatabase()) {
         ShowMessage(nullptr, "There has been an error loading the database.");
         return 0;
     }
-    EntryFont = CreateEntryFont(16);
-    AltEntryFont = CreateEntryFont(15);
+    CreateEntryFonts();
     // The database came from the directory the settings file named; from here on the
     // program's own location counts, and that is what the settings file will keep.
     DeriveApplicationPath();
@@ -44,7 +38,6 @@ static int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR, int sho
     MainWindow = CreateMainWindow(instance);
     MSG message = {};
     if (MainWindow != nullptr) {
-        SetChildFonts(MainWindow, EntryFont);
         RefreshDisplay(MainWindow, TRUE, nullptr);
         ShowWindow(MainWindow, showMode);
         UpdateWindow(MainWindow);
@@ -57,11 +50,7 @@ static int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR, int sho
             DispatchMessageA(&message);
         }
     }
-    if (EntryFont != nullptr)
-        DeleteObject(EntryFont);
-    if (AltEntryFont != nullptr)
-        DeleteObject(AltEntryFont);
-    EntryFont = AltEntryFont = nullptr;
+    DeleteEntryFonts();
     UnregisterClassA(MainWindowClass, instance);
     FreeDatabase();
     return static_cast<int>(message.wParam);

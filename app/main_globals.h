@@ -3,6 +3,6 @@
 
 #include <windows.h>
 
-extern HFONT EntryFont;    // "Arial", 16 pixels: entry texts
-extern HFONT AltEntryFont; // "Arial", 15 pixels: entries that begin with "*"
+#include "app/day_display.h"
+
 extern HWND MainWindow;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/day_display.h"
 #include "app/logo_window.h"
 #include "app/main_globals.h"
 #include "app/shared_ui.h"
@@ -20,14 +21,7 @@
 
 const char MainWindowClass[] = "TavrinApplication";
 
-HFONT EntryFont;
-HFONT AltEntryFont;
 HWND MainWindow;
-
-DayDate ShownDate;
-uint32_t ShownPictureId;
-static DayDate LastShownDate;
-static struct { uint8_t hour, minute; } LastShownTime;
 static uint32_t SecondsShown;
 
 struct MenuItem {
@@ -43,25 +37,6 @@ static const MenuItem MenuItems[] = {
     {SYS_CALENDAR, "&Calendar", CMD_CALENDAR},
     {SYS_MANUAL, "&Manual", CMD_MANUAL},
     {SYS_SYSTEM_INFORMATION, "System &Information", CMD_SYSTEM_INFORMATION},
-};
-
-struct ChildControl {
-    int id;
-    const char* className;
-    const char* text;
-    int x, y, width, height;
-    DWORD style;
-};
-
-static const DWORD TextStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX | SS_LEFT;
-// The picture button's y is worked out from the caption height when it is created.
-static const ChildControl MainControls[] = {
-    {IDC_MAIN_DATE, "STATIC", "", 4, 20, 128, 18, TextStyle},
-    {IDC_MAIN_ENTRY, "STATIC", "", 136, 4, 608, 508, TextStyle},
-    {IDC_MAIN_TIME, "STATIC", "", 4, 36, 128, 18, TextStyle},
-    {IDC_MAIN_WEEKDAY, "STATIC", "", 4, 4, 128, 18, TextStyle},
-    {IDC_MAIN_PICTURE, "BUTTON", "PICTURE", 0, 0, 128, 420,
-     WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW},
 };
 
 bool RegisterMainWindowClass(HINSTANCE instance) {
@@ -80,50 +55,9 @@ HWND CreateMainWindow(HINSTANCE instance) {
     HWND window = CreateWindowExA(0, MainWindowClass, ProgramTitle,
                                   WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 760, 520, nullptr, nullptr, instance, nullptr);
-    if (window == nullptr)
-        return nullptr;
-    for (const ChildControl& control : MainControls) {
-        int y = control.id == IDC_MAIN_PICTURE ? PictureButtonTop(GetSystemMetrics(SM_CYCAPTION))
-                                               : control.y;
-        CreateWindowExA(0, control.className, control.text, control.style, control.x, y,
-                        control.width, control.height, window,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
-                        nullptr);
-    }
+    if (window != nullptr)
+        CreateDayControls(window, instance, PictureButtonTop(GetSystemMetrics(SM_CYCAPTION)));
     return window;
-}
-
-BOOL RefreshDisplay(HWND window, BOOL force, const DayDate* date) {
-    DayDate shown = date != nullptr ? *date : TodayDate();
-    BOOL dayChanged = shown.day != LastShownDate.day;
-    if (force || !SameDayDate(shown, LastShownDate)) {
-        CurrentTintColour = GetTintColour(TintSelection);
-        char line[64];
-        FormatDateLine(shown, line, sizeof line);
-        SetDlgItemTextA(window, IDC_MAIN_DATE, line);
-        const char* text = GetEntryText(shown.month - 1, shown.day);
-        HFONT font = EntryFont;
-        if (*text == '*') {
-            font = AltEntryFont;
-            ++text;
-        }
-        if (font != nullptr)
-            SendDlgItemMessageA(window, IDC_MAIN_ENTRY, WM_SETFONT, reinterpret_cast<WPARAM>(font),
-                                FALSE);
-        SetDlgItemTextA(window, IDC_MAIN_ENTRY, text);
-        LastShownDate = shown;
-        SetDlgItemTextA(window, IDC_MAIN_WEEKDAY, GetTodayWeekdayName());
-    }
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    if (!force && now.wHour == LastShownTime.hour && now.wMinute == LastShownTime.minute)
-        return dayChanged;
-    char clock[32];
-    FormatClockText(now.wHour, now.wMinute, clock, sizeof clock);
-    SetDlgItemTextA(window, IDC_MAIN_TIME, clock);
-    LastShownTime.hour = static_cast<uint8_t>(now.wHour);
-    LastShownTime.minute = static_cast<uint8_t>(now.wMinute);
-    return dayChanged;
 }
 
 static void StartClockTimers(HWND window) {
@@ -144,8 +78,7 @@ static LRESULT OnCreate(HWND window) {
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
     for (const MenuItem& item : MenuItems)
         AppendMenuA(systemMenu, MF_STRING, item.id, item.text);
-    ShownDate = TodayDate();
-    ShownPictureId = GetPictureId(&ShownDate);
+    ShowToday();
     SetWindowTextA(window, LoadText(IDS_PROGRAM_TITLE));
     if (OpenCalendarAtStart == 1)
         PostMessageA(window, WM_COMMAND, CMD_CALENDAR, 0);
@@ -254,6 +187,9 @@ static void OnSystemCommand(HWND window, WPARAM command) {
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT answer;
+    if (AnswerDayMessage(message, wParam, lParam, &answer))
+        return answer;
     switch (message) {
     case WM_CREATE:
         return OnCreate(window);
@@ -268,12 +204,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         EndPaint(window, &paint);
         return 0;
     }
-    case WM_DRAWITEM: {
-        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (item->CtlID == IDC_MAIN_PICTURE)
-            DrawDayPicture(item, static_cast<int>(ShownPictureId));
-        return TRUE;
-    }
     case WM_COMMAND:
         return OnCommand(window, wParam);
     case WM_SYSCOMMAND:
@@ -281,10 +211,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_TIMER:
         return OnTimer(window, wParam, lParam);
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-        return reinterpret_cast<LRESULT>(TintedTextOnBlack(reinterpret_cast<HDC>(wParam)));
     case WM_LBUTTONDOWN:
     case WM_MBUTTONDOWN:
         if (ClickToCloseAllowed != 0 && ClickToClose != 0)

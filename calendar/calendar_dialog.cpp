@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/main_globals.h"
+#include "app/day_display.h"
 #include "app/shared_ui.h"
 #include "calendar/calendar_math.h"
 #include "database/day_entries.h"
@@ -212,7 +212,7 @@ INT_PTR CALLBACK CalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     case WM_DRAWITEM: {
         const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item->CtlID == IDC_CALENDAR_PICTURE)
-            DrawDayPicture(item, Calendar.shownPictureId);
+            DrawDayPicture(ResourceModule, item, Calendar.shownPictureId);
         return TRUE;
     }
     case WM_CTLCOLORBTN:

@@ -55,7 +55,7 @@ static void StartAnimation(HWND dialog) {
     if (ScreenColourDepth() <= 8)
         return;
     for (int i = 0; i < IDB_ABOUT_FRAME_COUNT; ++i)
-        LoadPicture(IDB_ABOUT_FIRST_FRAME + i, &About.frames[i]);
+        LoadPicture(ResourceModule, IDB_ABOUT_FIRST_FRAME + i, &About.frames[i]);
     About.animating = true;
     SetTimer(dialog, TIMER_ABOUT_ANIMATION, 100, nullptr);
 }
@@ -99,7 +99,7 @@ static void ReleaseAbout(HWND dialog) {
 static void DrawAboutItem(const DRAWITEMSTRUCT* item) {
     PictureResource picture = {};
     if (item->CtlID == IDC_ABOUT_PICTURE)
-        LoadPicture(IDB_ABOUT_PICTURE, &picture);
+        LoadPicture(ResourceModule, IDB_ABOUT_PICTURE, &picture);
     else if (item->CtlID == IDC_ABOUT_ANIMATION && About.animating)
         picture = About.frames[About.frame];
     if (picture.bits != nullptr)

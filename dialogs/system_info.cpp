@@ -111,7 +111,8 @@ INT_PTR CALLBACK SysInfoBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case WM_DRAWITEM: {
         const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         PictureResource picture;
-        if (item->CtlID == IDC_SYSINFO_PICTURE && LoadPicture(IDB_SYSINFO_PICTURE, &picture))
+        if (item->CtlID == IDC_SYSINFO_PICTURE &&
+            LoadPicture(ResourceModule, IDB_SYSINFO_PICTURE, &picture))
             DrawMaskedPicture(item->hDC, item->rcItem.left, item->rcItem.top, &picture);
         return TRUE;
     }

@@ -3,24 +3,25 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/shared_ui.h"
 #include "database/day_entries.h"
 #include "pictures/picture_format.h"
 #include "pictures/tints.h"
 #include "settings/settings.h"
 
-bool LoadPicture(int id, PictureResource* picture) {
-    HRSRC found = FindResourceA(ResourceModule, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));
-    HGLOBAL loaded = found != nullptr ? LoadResource(ResourceModule, found) : nullptr;
+bool LoadPicture(HMODULE module, int id, PictureResource* picture) {
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));
+    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
     picture->bits = loaded != nullptr ? LockResource(loaded) : nullptr;
-    picture->size = picture->bits != nullptr ? SizeofResource(ResourceModule, found) : 0;
+    picture->size = picture->bits != nullptr ? SizeofResource(module, found) : 0;
     return picture->bits != nullptr;
 }
 
-bool ReadPictureHeader(int id, int32_t* width, int32_t* height, uint32_t* bitCount) {
+bool ReadPictureHeader(HMODULE module, int id, int32_t* width, int32_t* height,
+                       uint32_t* bitCount) {
     PictureResource picture;
     PictureInfo info;
-    if (!LoadPicture(id, &picture) || !ReadPackedBitmapInfo(picture.bits, picture.size, &info))
+    if (!LoadPicture(module, id, &picture) ||
+        !ReadPackedBitmapInfo(picture.bits, picture.size, &info))
         return false;
     *width = info.width;
     *height = info.height;
@@ -130,17 +131,17 @@ HBRUSH TintedTextOnBlack(HDC dc) {
     return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
 }
 
-void DrawDayPicture(const DRAWITEMSTRUCT* item, int pictureId) {
+void DrawDayPicture(HMODULE module, const DRAWITEMSTRUCT* item, int pictureId) {
     int32_t width, height;
     uint32_t bitCount;
-    if (!ReadPictureHeader(pictureId, &width, &height, &bitCount)) {
+    if (!ReadPictureHeader(module, pictureId, &width, &height, &bitCount)) {
         pictureId = FallbackPictureId;
-        if (!ReadPictureHeader(pictureId, &width, &height, &bitCount))
+        if (!ReadPictureHeader(module, pictureId, &width, &height, &bitCount))
             return;
     }
     FillRect(item->hDC, &item->rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     PictureResource picture;
-    if (!LoadPicture(pictureId, &picture))
+    if (!LoadPicture(module, pictureId, &picture))
         return;
     DrawTintedPicture(item->hDC, item->rcItem.left, item->rcItem.bottom - height, &picture, SRCCOPY,
                       CurrentTintColour);

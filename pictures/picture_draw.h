@@ -11,11 +11,12 @@ struct PictureResource {
     DWORD size;
 };
 
-// Finds and locks bitmap id of ResourceModule; false when it is missing.
-bool LoadPicture(int id, PictureResource* picture);
+// Finds and locks bitmap id of the module (usually the ResourceModule); false when it is
+// missing.
+bool LoadPicture(HMODULE module, int id, PictureResource* picture);
 
 // Width, height and bit count of bitmap id; false when it is missing or not a usable bitmap.
-bool ReadPictureHeader(int id, int32_t* width, int32_t* height, uint32_t* bitCount);
+bool ReadPictureHeader(HMODULE module, int id, int32_t* width, int32_t* height, uint32_t* bitCount);
 
 // Draws a picture untinted with its own palette, top-left corner at (x, y).
 void DrawPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD rasterOperation);
@@ -35,4 +36,4 @@ HBRUSH TintedTextOnBlack(HDC dc);
 
 // Owner-draw of a day-picture button: black, with the day's picture (or the common picture
 // 2100) in the current tint standing on the bottom edge.
-void DrawDayPicture(const DRAWITEMSTRUCT* item, int pictureId);
+void DrawDayPicture(HMODULE module, const DRAWITEMSTRUCT* item, int pictureId);

@@ -13,6 +13,8 @@
 #define IDB_LOGO_FIRST_FRAME 4700 // the logo animation: 4700 to 4717
 #define IDB_LOGO_FRAME_COUNT 18
 #define IDB_LOGO_PICTURE 9050
+#define IDB_SAVER_SETUP_PICTURE 8502 // in the daybook's file, shown by the saver's setup
+#define IDB_SAVER_PREVIEW 8503       // in the saver's own file
 
 // String table
 #define IDS_COPY_NOTICE 103 // replaces text copied from the calendar
@@ -124,3 +126,14 @@
 #define IDC_DRIVER_SHOW_AGAIN 101
 #define IDC_DRIVER_PICTURE 102
 #define IDC_DRIVER_TEXT 103
+
+// Screen saver: its own file holds the setup template 2003, bitmap 8503, icon 100 and string 1
+#define IDS_SAVER_NAME 1 // the name Windows lists the saver by
+#define IDD_SAVER_SETUP 2003
+#define IDC_SAVER_ABOUT 101
+#define IDC_SAVER_SPEED 103
+#define IDC_SAVER_PICTURE 104
+#define IDC_SAVER_MANUAL 105
+#define TIMER_SAVER_STEP 10
+#define WM_SAVER_END_REQUEST (WM_USER + 200) // 1224: input asks the saver to end
+#define WM_SAVER_RESUME (WM_USER + 201)      // 1225: the password was refused

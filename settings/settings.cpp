@@ -83,9 +83,11 @@ bool WriteSettingsStream(const SettingRow* table, FILE* file, const char* timeTe
                       ";\r\n"
                       "[%s]\r\n",
                       ProgramTitle, ProgramTitle, timeText, SettingsSection) > 0;
-    memset(LastTime, 0, sizeof LastTime);
-    strncpy(LastTime, timeText, SettingTextSize);
     for (const SettingRow* row = table; row->key != nullptr; ++row) {
+        if ((row->kind & KindStamped) != 0 && IsString(row)) {
+            memset(row->variable, 0, sizeof(SettingText));
+            strncpy(static_cast<char*>(row->variable), timeText, SettingTextSize);
+        }
         int written;
         if (IsString(row))
             written =
@@ -96,6 +98,38 @@ bool WriteSettingsStream(const SettingRow* table, FILE* file, const char* timeTe
         ok = ok && written > 0;
     }
     return ok && fflush(file) == 0 && !ferror(file);
+}
+
+void TakeSettingsSnapshot(const SettingRow* table, SettingsSnapshot* snapshot) {
+    memset(snapshot, 0, sizeof *snapshot);
+    for (size_t i = 0; i < MaxSettingRows && table[i].key != nullptr; ++i) {
+        if (IsString(&table[i]))
+            memcpy(snapshot->texts[i], table[i].variable, sizeof(SettingText));
+        else
+            snapshot->numbers[i] = *static_cast<const uint32_t*>(table[i].variable);
+    }
+}
+
+static bool SameValue(const SettingRow* row, const SettingsSnapshot& a, const SettingsSnapshot& b,
+                      size_t i) {
+    return IsString(row) ? strcmp(a.texts[i], b.texts[i]) == 0 : a.numbers[i] == b.numbers[i];
+}
+
+void MergeSettingsStream(const SettingRow* table, const SettingsSnapshot* asRead, FILE* current) {
+    static SettingsSnapshot ours; // large: kept out of the stack
+    TakeSettingsSnapshot(table, &ours);
+    ReadSettingsStream(table, current);
+    for (size_t i = 0; i < MaxSettingRows && table[i].key != nullptr; ++i) {
+        const SettingRow* row = &table[i];
+        bool keepOurs =
+            (row->kind & (KindOwned | KindWriteOnly)) != 0 || !SameValue(row, ours, *asRead, i);
+        if (!keepOurs)
+            continue;
+        if (IsString(row))
+            memcpy(row->variable, ours.texts[i], sizeof(SettingText));
+        else
+            *static_cast<uint32_t*>(row->variable) = ours.numbers[i];
+    }
 }
 
 bool JoinPath(const char* directory, const char* name, char* out, size_t outSize) {

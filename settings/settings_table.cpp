@@ -25,14 +25,16 @@ static const char ThisBuildDate[] = __DATE__;
 #define TEXT_ROW(key, kind, value) {#key, &key, kind, 0, nullptr, 0, value},
 
 // Both programs keep the same rows in the same order; only the daybook writes its build date,
-// and each writes its own version number.
-#define SETTINGS_ROWS(BUILD_DATE_ROW, version)                                                     \
+// and each writes its own version number. The daybook owns ApplicationPath (its own location)
+// and LastTime (the end of its run); the saver leaves both as the file holds them, so that a
+// saver run never counts as the daybook's start of the day.
+#define SETTINGS_ROWS(BUILD_DATE_ROW, version, PATH_KIND, LAST_TIME_KIND)                          \
     NUMBER_ROW(AnimationSpeed, KindInteger, 0, 400)                                                \
-    TEXT_ROW(ApplicationPath, KindString, "")                                                      \
+    TEXT_ROW(ApplicationPath, KindString | PATH_KIND, "")                                          \
     BUILD_DATE_ROW                                                                                 \
     NUMBER_ROW(ClickToClose, KindBoolean, IDC_SETUP_CLICK_TO_CLOSE, 0)                             \
     NUMBER_ROW(DelayTime, KindInteger | KindSpin, IDC_SETUP_DELAY_TIME, 0)                         \
-    TEXT_ROW(LastTime, KindString, "")                                                             \
+    TEXT_ROW(LastTime, KindString | LAST_TIME_KIND, "")                                            \
     NUMBER_ROW(LogoDelay, KindInteger, 0, 8000)                                                    \
     NUMBER_ROW(OncePerDay, KindBoolean, IDC_SETUP_ONCE_PER_DAY, 0)                                 \
     NUMBER_ROW(ShowDriverMessage, KindBoolean, IDC_SETUP_SHOW_DRIVER_MESSAGE, 1)                   \
@@ -45,8 +47,9 @@ static const char ThisBuildDate[] = __DATE__;
                        1){nullptr, nullptr, 0, 0, nullptr, 0, nullptr},
 
 const SettingRow MainSettingsTable[] = {
-    SETTINGS_ROWS(TEXT_ROW(BuildDate, KindString | KindWriteOnly, ThisBuildDate), 67)};
+    SETTINGS_ROWS(TEXT_ROW(BuildDate, KindString | KindWriteOnly, ThisBuildDate), 67, KindOwned,
+                  KindOwned | KindStamped)};
 
-const SettingRow SaverSettingsTable[] = {SETTINGS_ROWS(, 65)};
+const SettingRow SaverSettingsTable[] = {SETTINGS_ROWS(, 65, 0, 0)};
 
 const SettingRow* SettingsTable = MainSettingsTable;

@@ -11,15 +11,20 @@ static bool BuildSettingsPath(char* directory, size_t directorySize, char* path,
     return SettingsFilePath(directory, path, pathSize);
 }
 
+// The values as the file was last read, for the merge before writing.
+static SettingsSnapshot SettingsAsRead;
+static bool SettingsWereRead;
+
 void ReadSettings() {
     char directory[SettingTextSize + 1], path[MAX_PATH + SettingTextSize];
     if (!BuildSettingsPath(directory, sizeof directory, path, sizeof path))
         return;
-    FILE* file = fopen(path, "rb");
-    if (file == nullptr)
-        return;
-    ReadSettingsStream(SettingsTable, file);
-    fclose(file);
+    if (FILE* file = fopen(path, "rb")) {
+        ReadSettingsStream(SettingsTable, file);
+        fclose(file);
+    }
+    TakeSettingsSnapshot(SettingsTable, &SettingsAsRead);
+    SettingsWereRead = true;
 }
 
 void WriteSettings() {
@@ -33,6 +38,12 @@ void WriteSettings() {
         return;
     // The new file is written beside the old one and then put in its place in one step, so a
     // failure half-way (a full disk, a crash) leaves the previous settings intact.
+    if (SettingsWereRead) {
+        if (FILE* current = fopen(path, "rb")) {
+            MergeSettingsStream(SettingsTable, &SettingsAsRead, current);
+            fclose(current);
+        }
+    }
     char temporary[MAX_PATH];
     if (GetTempFileNameA(directory, "mrv", 0, temporary) == 0)
         return;

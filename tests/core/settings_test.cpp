@@ -180,9 +180,58 @@ TEST_F(SettingsTest, TheFileIsWrittenInItsExactFormat) {
     EXPECT_STREQ(LastTime, SampleTime);
 
     ResetSettings(SaverSettingsTable);
+    strcpy(LastTime, "Tue Dec 08 07:00:00 2026");
     std::string saverFile = Write(SaverSettingsTable, SampleTime);
     EXPECT_EQ(saverFile.find("BuildDate"), std::string::npos);
     EXPECT_NE(saverFile.find("\r\nVersionNumber = 65\r\n"), std::string::npos);
+    // The saver's run is not the daybook's: LastTime stays the daybook's.
+    EXPECT_NE(saverFile.find("\r\nLastTime = Tue Dec 08 07:00:00 2026\r\n"), std::string::npos);
+}
+
+// Each program read the file at its start; the other one wrote it since.
+TEST_F(SettingsTest, WritingKeepsTheOtherProgramsNewerValuesForRowsThisRunLeftAlone) {
+    struct {
+        const SettingRow* table;
+        const char* row;
+        std::string ours;   // this run's value ("" for unchanged since the read)
+        std::string theirs; // the file's value now ("" for a file without the key)
+        std::string written;
+    } cases[] = {
+        {MainSettingsTable, "TintSelection", "", "7", "7"},      // the other's choice stays
+        {MainSettingsTable, "TintSelection", "4", "7", "4"},     // this run's choice wins
+        {MainSettingsTable, "AnimationSpeed", "", "120", "120"}, // set in the saver meanwhile
+        {MainSettingsTable, "DelayTime", "", "", "0"},           // no key: this run's value
+        {MainSettingsTable, "ApplicationPath", "", "D:\\Old\\", "C:\\Read\\"},       // owned
+        {MainSettingsTable, "LastTime", "", "Mon Dec 07 09:00:00 2026", SampleTime}, // stamped
+        {MainSettingsTable, "VersionNumber", "", "65", "67"},                        // write-only
+        {SaverSettingsTable, "AnimationSpeed", "50", "120", "50"},
+        {SaverSettingsTable, "TintSelection", "", "7", "7"}, // a tint chosen in Setup
+        {SaverSettingsTable, "LastTime", "", "Tue Dec 08 07:00:00 2026",
+         "Tue Dec 08 07:00:00 2026"}, // not the saver's
+        {SaverSettingsTable, "ApplicationPath", "", "D:\\New\\", "D:\\New\\"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.row) + " " + c.ours + " " + c.theirs);
+        ResetSettings(c.table);
+        Read("ApplicationPath = C:\\Read\\\r\nTintSelection = 2\r\n", c.table);
+        SettingsSnapshot asRead;
+        TakeSettingsSnapshot(c.table, &asRead);
+        if (!c.ours.empty())
+            Read(std::string(c.row) + " = " + c.ours + "\r\n", c.table);
+        FILE* now = tmpfile();
+        ASSERT_NE(now, nullptr);
+        std::string current =
+            c.theirs.empty() ? "" : std::string(c.row) + " = " + c.theirs + "\r\n";
+        current += "VersionNumber = 65\r\n";
+        fwrite(current.data(), 1, current.size(), now);
+        rewind(now);
+        MergeSettingsStream(c.table, &asRead, now);
+        fclose(now);
+        std::string file = Write(c.table, SampleTime);
+        EXPECT_NE(file.find("\r\n" + std::string(c.row) + " = " + c.written + "\r\n"),
+                  std::string::npos)
+            << file;
+    }
 }
 
 TEST_F(SettingsTest, EveryReadableRowRoundTrips) {

@@ -283,7 +283,7 @@ TEST_F(CalendarTest, PictureButtonFollowsTheChosenDay) {
             SendMessageA(dialog_, WM_DRAWITEM, IDC_CALENDAR_PICTURE,
                          reinterpret_cast<LPARAM>(&item));
         else
-            DrawDayPicture(&item, id);
+            DrawDayPicture(ResourceModule, &item, id);
         std::vector<DWORD> pixels(88 * 300);
         GetBitmapBits(bitmap, static_cast<LONG>(pixels.size() * 4), pixels.data());
         SelectObject(memory, previous);
@@ -293,7 +293,8 @@ TEST_F(CalendarTest, PictureButtonFollowsTheChosenDay) {
     };
     int32_t width, height;
     uint32_t bits;
-    ASSERT_TRUE(ReadPictureHeader(2101, &width, &height, &bits)); // 1 January has its own
+    ASSERT_TRUE(
+        ReadPictureHeader(ResourceModule, 2101, &width, &height, &bits)); // 1 January has its own
     ASSERT_NE(drawn(2101), drawn(FallbackPictureId));
     ChooseMonth(2000, 0);
     EXPECT_EQ(drawn(0), drawn(2101));

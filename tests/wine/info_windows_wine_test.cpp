@@ -405,7 +405,7 @@ TEST_F(InfoWindows, AMaskedPictureShowsTheBackgroundWhereItsMaskIsWhite) {
     Canvas canvas(148, 192);
     canvas.Fill(0x0000FF00);
     PictureResource picture;
-    ASSERT_TRUE(LoadPicture(IDB_SYSINFO_PICTURE, &picture));
+    ASSERT_TRUE(LoadPicture(ResourceModule, IDB_SYSINFO_PICTURE, &picture));
     DrawMaskedPicture(canvas.dc(), 0, 0, &picture);
     std::vector<uint32_t> pixels = canvas.Pixels();
     EXPECT_EQ(pixels[0] & 0xFFFFFF, 0x00FF00u);

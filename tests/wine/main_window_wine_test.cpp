@@ -33,7 +33,7 @@ class DaybookResources : public ::testing::Environment {
 
 void DrawDay(Canvas& canvas, int pictureId) {
     DRAWITEMSTRUCT item = canvas.DrawItem(IDC_MAIN_PICTURE);
-    DrawDayPicture(&item, pictureId);
+    DrawDayPicture(ResourceModule, &item, pictureId);
 }
 
 int Red(uint32_t pixel) {
@@ -49,7 +49,7 @@ int Blue(uint32_t pixel) {
 TEST(DayPicture, CoralScalesGreenAndBlueOfEveryPixelExactly) {
     int32_t width, height;
     uint32_t bits;
-    ASSERT_TRUE(ReadPictureHeader(FallbackPictureId, &width, &height, &bits));
+    ASSERT_TRUE(ReadPictureHeader(ResourceModule, FallbackPictureId, &width, &height, &bits));
     EXPECT_EQ(bits, 8u);
     Canvas canvas(128, 420);
     CurrentTintColour = GetTintColour(0); // Neutral
@@ -80,7 +80,8 @@ TEST(DayPicture, CoralScalesGreenAndBlueOfEveryPixelExactly) {
 TEST(DayPicture, ADayWithoutItsOwnPictureShowsTheCommonOne) {
     int32_t width, height;
     uint32_t bits;
-    EXPECT_FALSE(ReadPictureHeader(3231, &width, &height, &bits)); // 31 December has none
+    EXPECT_FALSE(
+        ReadPictureHeader(ResourceModule, 3231, &width, &height, &bits)); // 31 December has none
     CurrentTintColour = GetTintColour(1);
     Canvas fallback(128, 420), missing(128, 420);
     DrawDay(fallback, FallbackPictureId);

@@ -1,0 +1,118 @@
+#include "app/day_display.h"
+
+#include "app/shared_ui.h"
+#include "app/start_rules.h"
+#include "pictures/picture_draw.h"
+#include "pictures/tints.h"
+#include "resource.h"
+#include "settings/settings.h"
+
+HFONT EntryFont;
+HFONT AltEntryFont;
+DayDate ShownDate;
+uint32_t ShownPictureId;
+static DayDate LastShownDate;
+static struct { uint8_t hour, minute; } LastShownTime;
+
+struct DayControl {
+    int id;
+    const char* className;
+    const char* text;
+    int x, y, width, height;
+    DWORD style;
+};
+
+static const DWORD TextStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX | SS_LEFT;
+// The picture button's y depends on the window: it is given when the controls are created.
+static const DayControl DayControls[] = {
+    {IDC_MAIN_DATE, "STATIC", "", 4, 20, 128, 18, TextStyle},
+    {IDC_MAIN_ENTRY, "STATIC", "", 136, 4, 608, 508, TextStyle},
+    {IDC_MAIN_TIME, "STATIC", "", 4, 36, 128, 18, TextStyle},
+    {IDC_MAIN_WEEKDAY, "STATIC", "", 4, 4, 128, 18, TextStyle},
+    {IDC_MAIN_PICTURE, "BUTTON", "PICTURE", 0, 0, 128, 420,
+     WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW},
+};
+
+static HFONT CreateEntryFont(int height) {
+    return CreateFontA(height, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                       "Arial");
+}
+
+void CreateEntryFonts() {
+    EntryFont = CreateEntryFont(16);
+    AltEntryFont = CreateEntryFont(15);
+}
+
+void DeleteEntryFonts() {
+    if (EntryFont != nullptr)
+        DeleteObject(EntryFont);
+    if (AltEntryFont != nullptr)
+        DeleteObject(AltEntryFont);
+    EntryFont = AltEntryFont = nullptr;
+}
+
+void CreateDayControls(HWND parent, HINSTANCE instance, int pictureTop) {
+    for (const DayControl& control : DayControls)
+        CreateWindowExA(
+            0, control.className, control.text, control.style, control.x,
+            control.id == IDC_MAIN_PICTURE ? pictureTop : control.y, control.width, control.height,
+            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+    SetChildFonts(parent, EntryFont);
+}
+
+void ShowToday() {
+    ShownDate = TodayDate();
+    ShownPictureId = GetPictureId(&ShownDate);
+}
+
+BOOL RefreshDisplay(HWND window, BOOL force, const DayDate* date) {
+    DayDate shown = date != nullptr ? *date : TodayDate();
+    BOOL dayChanged = shown.day != LastShownDate.day;
+    if (force || !SameDayDate(shown, LastShownDate)) {
+        CurrentTintColour = GetTintColour(TintSelection);
+        char line[64];
+        FormatDateLine(shown, line, sizeof line);
+        SetDlgItemTextA(window, IDC_MAIN_DATE, line);
+        const char* text = GetEntryText(shown.month - 1, shown.day);
+        HFONT font = EntryFont;
+        if (*text == '*') {
+            font = AltEntryFont;
+            ++text;
+        }
+        if (font != nullptr)
+            SendDlgItemMessageA(window, IDC_MAIN_ENTRY, WM_SETFONT, reinterpret_cast<WPARAM>(font),
+                                FALSE);
+        SetDlgItemTextA(window, IDC_MAIN_ENTRY, text);
+        LastShownDate = shown;
+        SetDlgItemTextA(window, IDC_MAIN_WEEKDAY, GetTodayWeekdayName());
+    }
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    if (!force && now.wHour == LastShownTime.hour && now.wMinute == LastShownTime.minute)
+        return dayChanged;
+    char clock[32];
+    FormatClockText(now.wHour, now.wMinute, clock, sizeof clock);
+    SetDlgItemTextA(window, IDC_MAIN_TIME, clock);
+    LastShownTime.hour = static_cast<uint8_t>(now.wHour);
+    LastShownTime.minute = static_cast<uint8_t>(now.wMinute);
+    return dayChanged;
+}
+
+bool AnswerDayMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    switch (message) {
+    case WM_DRAWITEM: {
+        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlID == IDC_MAIN_PICTURE)
+            DrawDayPicture(ResourceModule, item, static_cast<int>(ShownPictureId));
+        *result = TRUE;
+        return true;
+    }
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+        *result = reinterpret_cast<LRESULT>(TintedTextOnBlack(reinterpret_cast<HDC>(wParam)));
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,91 @@
+// The panel that carries the day round its figure-eight orbit over the saver's black screen.
+#include <cstdlib>
+
+#include "app/day_display.h"
+#include "app/shared_ui.h"
+#include "pictures/tints.h"
+#include "resource.h"
+#include "saver/saver.h"
+#include "settings/settings.h"
+
+OrbitPath SaverOrbit;
+int32_t OrbitIndex;
+static HWND Panel;
+static POINT SavedPointer;
+
+static const char PanelClass[] = "TavrinSaverMoving";
+static const int PanelPictureTop = 91; // the panel has no caption
+
+static bool BuildOrbitPath() {
+    SaverOrbit = BuildOrbitPathFor(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    OrbitIndex = SaverOrbit.count > 0 ? rand() % SaverOrbit.count : 0;
+    return SaverOrbit.points != nullptr;
+}
+
+HWND CreatePanel(HWND saver) {
+    POINT start = {0, 0};
+    if (BuildOrbitPath()) {
+        start.x = SaverOrbit.points[OrbitIndex].x;
+        start.y = SaverOrbit.points[OrbitIndex].y;
+        OrbitIndex = NextOrbitIndex(SaverOrbit, OrbitIndex);
+    }
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = PanelWndProc;
+    windowClass.hInstance = OwnModule;
+    windowClass.hIcon = LoadIconA(ResourceModule, MAKEINTRESOURCEA(IDI_SAVER));
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = PanelClass;
+    RegisterClassA(&windowClass); // a failure shows as a failed creation below
+    Panel = CreateWindowExA(0, PanelClass, ProgramTitle, WS_CHILD | WS_DLGFRAME, start.x, start.y,
+                            760, 520, saver, nullptr, OwnModule, nullptr);
+    if (Panel == nullptr)
+        return nullptr;
+    CreateDayControls(Panel, OwnModule, PanelPictureTop);
+    RefreshDisplay(Panel, TRUE, nullptr);
+    ShowWindow(Panel, SW_SHOW);
+    UpdateWindow(Panel);
+    GetCursorPos(&SavedPointer);
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return Panel;
+}
+
+void DestroyPanel(HWND) {
+    // The panel goes first, so that its class can go too.
+    if (Panel != nullptr && IsWindow(Panel))
+        DestroyWindow(Panel);
+    UnregisterClassA(PanelClass, OwnModule);
+    FreeOrbitPath(&SaverOrbit);
+    SetCursorPos(SavedPointer.x, SavedPointer.y);
+    Panel = nullptr;
+}
+
+void StepPanel() {
+    if (SaverOrbit.points == nullptr || Panel == nullptr)
+        return;
+    const OrbitPoint& point = SaverOrbit.points[OrbitIndex];
+    MoveWindow(Panel, point.x, point.y, 760, 520, TRUE);
+    OrbitIndex = NextOrbitIndex(SaverOrbit, OrbitIndex);
+}
+
+LRESULT CALLBACK PanelWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT answer;
+    if (AnswerDayMessage(message, wParam, lParam, &answer))
+        return answer;
+    switch (message) {
+    case WM_CREATE:
+        SetWindowTextA(window, LoadText(IDS_PROGRAM_TITLE));
+        ShowToday();
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    }
+    return SaverInputProc(window, message, wParam, lParam);
+}

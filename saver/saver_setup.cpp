@@ -1,0 +1,81 @@
+// The saver's setup dialog: the orbit speed on a trackbar, the About box and the manual.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/day_display.h"
+#include "app/shared_ui.h"
+#include "dialogs/about_box.h"
+#include "dialogs/documents.h"
+#include "pictures/picture_draw.h"
+#include "resource.h"
+#include "saver/saver.h"
+#include "saver/saver_rules.h"
+#include "settings/settings.h"
+#include "version.h"
+
+static HBRUSH ButtonFaceBrush;
+
+static INT_PTR OnSetupInit(HWND dialog) {
+    ReadSettings();
+    LoadMainProgram();
+    CreateEntryFonts();
+    ButtonFaceBrush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    HWND speed = GetDlgItem(dialog, IDC_SAVER_SPEED);
+    SendMessageA(speed, TBM_SETRANGEMIN, FALSE, FastestAnimationSpeed);
+    SendMessageA(speed, TBM_SETRANGEMAX, TRUE, SlowestAnimationSpeed);
+    SendMessageA(speed, TBM_SETPOS, TRUE, ClampAnimationSpeed(AnimationSpeed));
+    CentreOnScreen(dialog);
+    return FALSE;
+}
+
+static void OnSetupOk(HWND dialog, WPARAM wParam) {
+    if (ButtonFaceBrush != nullptr)
+        DeleteObject(ButtonFaceBrush);
+    ButtonFaceBrush = nullptr;
+    LRESULT position = SendDlgItemMessageA(dialog, IDC_SAVER_SPEED, TBM_GETPOS, 0, 0);
+    AnimationSpeed = ClampAnimationSpeed(position < 0 ? 0 : static_cast<uint32_t>(position));
+    DeleteEntryFonts();
+    WriteSettings();
+    EndDialog(dialog, static_cast<INT_PTR>(wParam));
+}
+
+static INT_PTR OnSetupCommand(HWND dialog, WPARAM wParam) {
+    switch (LOWORD(wParam)) {
+    case IDOK:
+        OnSetupOk(dialog, wParam);
+        break;
+    case IDC_SAVER_ABOUT:
+        ShowAboutBox(dialog, TAVRIN_SAVER_VERSION_LETTER, nullptr);
+        break;
+    case IDC_SAVER_MANUAL:
+        OpenManual(dialog);
+        break;
+    }
+    return FALSE; // Cancel and Escape included: only OK ends the dialog
+}
+
+INT_PTR CALLBACK SaverSetupProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnSetupInit(dialog);
+    case WM_DRAWITEM: {
+        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        PictureResource picture;
+        if (item->CtlID != IDC_SAVER_PICTURE)
+            return FALSE;
+        if (LoadPicture(ResourceModule, IDB_SAVER_SETUP_PICTURE, &picture))
+            DrawPicture(item->hDC, item->rcItem.left, item->rcItem.top, &picture, SRCCOPY);
+        return TRUE;
+    }
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+        SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNTEXT));
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return reinterpret_cast<INT_PTR>(ButtonFaceBrush);
+    case WM_COMMAND:
+        return OnSetupCommand(dialog, wParam);
+    }
+    return FALSE;
+}
