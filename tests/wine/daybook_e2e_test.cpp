@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -34,15 +35,9 @@ class DaybookTest : public ::testing::Test {
         ASSERT_TRUE(CopyFileA(TAVRIN_MORVEST_FILE, Installed("morvest.exe").c_str(), FALSE));
         ASSERT_TRUE(CopyFileA(TAVRIN_DATABASE_FILE, Installed("MORVEST.DAT").c_str(), FALSE));
         DeleteFileA(WindowsFile("MORVEST.INI").c_str());
-        memset(&process_, 0, sizeof process_);
     }
     void TearDown() override {
-        if (process_.hProcess != nullptr) {
-            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
-                TerminateProcess(process_.hProcess, 99);
-            CloseHandle(process_.hProcess);
-            CloseHandle(process_.hThread);
-        }
+        program_ = std::make_unique<RunningProgram>(); // ends one still running
         DeleteFileA(WindowsFile("MORVEST.INI").c_str());
         DeleteFileA(Installed("MORVEST.DAT").c_str());
         DeleteFileA(Installed("morvest.exe").c_str());
@@ -56,18 +51,9 @@ class DaybookTest : public ::testing::Test {
     }
 
     void Start(const std::string& arguments) {
-        std::string commandLine = "\"" + Installed("morvest.exe") + "\" " + arguments;
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                   InstallDirectory, &startup, &process_));
+        ASSERT_TRUE(program_->Start(Installed("morvest.exe"), arguments, InstallDirectory));
     }
-    // Ends the handles of the last start and starts again.
-    void Restart(const std::string& arguments) {
-        CloseHandle(process_.hProcess);
-        CloseHandle(process_.hThread);
-        Start(arguments);
-    }
+    void Restart(const std::string& arguments) { Start(arguments); }
     static bool WaitUntilGone(HWND window, DWORD milliseconds) {
         for (DWORD waited = 0; waited < milliseconds && IsWindow(window); waited += 50)
             Sleep(50);
@@ -75,32 +61,15 @@ class DaybookTest : public ::testing::Test {
     }
     HWND WaitForWindow(const char* className, const char* title = nullptr,
                        DWORD milliseconds = 20000) {
-        for (DWORD waited = 0; waited < milliseconds; waited += 50) {
-            if (HWND found = FindProcessWindow(process_.dwProcessId, className, title))
-                return found;
-            if (WaitForSingleObject(process_.hProcess, 50) == WAIT_OBJECT_0)
-                return nullptr;
-        }
-        return nullptr;
+        return program_->WaitForWindow(className, title, milliseconds);
     }
-    // The exit code, or STILL_ACTIVE when the daybook is still running after the wait.
-    DWORD WaitForExit(DWORD milliseconds = 15000) {
-        WaitForSingleObject(process_.hProcess, milliseconds);
-        DWORD code = STILL_ACTIVE;
-        GetExitCodeProcess(process_.hProcess, &code);
-        return code;
-    }
-    static std::string ControlText(HWND window, int id) {
-        char text[2048] = "";
-        SendDlgItemMessageA(window, id, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-        return text;
-    }
+    DWORD WaitForExit(DWORD milliseconds = 15000) { return program_->WaitForExit(milliseconds); }
     static std::string Settings() { return ReadFileBytes(WindowsFile("MORVEST.INI")); }
     static std::string SettingsWith(const std::string& lines) {
         return "[TavrinAMorvestDaybook]\r\nShowStartupWindow = 0\r\n" + lines;
     }
 
-    PROCESS_INFORMATION process_;
+    std::unique_ptr<RunningProgram> program_ = std::make_unique<RunningProgram>();
 };
 
 TEST_F(DaybookTest, AFirstRunShowsTodayAndWritesACompleteSettingsFile) {
@@ -145,8 +114,6 @@ TEST_F(DaybookTest, OncePerDayEndsASecondStartSilentlyUnlessNoTimeoutIsGiven) {
     EXPECT_EQ(WaitForExit(), 0u);
     EXPECT_EQ(Settings(), before);
 
-    CloseHandle(process_.hProcess);
-    CloseHandle(process_.hThread);
     Start("/notimeout");
     HWND window = WaitForWindow("TavrinApplication");
     ASSERT_NE(window, nullptr);
@@ -203,8 +170,6 @@ TEST_F(DaybookTest, StayOnTopKeepsTheWindowTopmostUnlessTheOptionSaysNo) {
     EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
     EXPECT_EQ(WaitForExit(), 1u);
-    CloseHandle(process_.hProcess);
-    CloseHandle(process_.hThread);
 
     ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"), SettingsWith("StayOnTop = 1\r\n")));
     Start("");
@@ -470,7 +435,7 @@ TEST_F(DaybookTest, NoLogoWhenSwitchedOffInAnyLetterCaseOrWithStayOnTop) {
         HWND window = WaitForWindow("TavrinApplication");
         ASSERT_NE(window, nullptr);
         // The logo comes before the main window, so it would be there by now.
-        EXPECT_EQ(FindProcessWindow(process_.dwProcessId, "TavrinLogo"), nullptr);
+        EXPECT_EQ(FindProcessWindow(program_->id(), "TavrinLogo"), nullptr);
         PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
         EXPECT_EQ(WaitForExit(), 1u);
     }

@@ -139,6 +139,11 @@ TEST(ProgramResources, TheScreenSaverHoldsItsPreviewPictureAndIcon) {
     EXPECT_TRUE(info.width == 97 && info.height == 165);
     for (const char* size : {"16 ", "32 ", "48 "})
         EXPECT_NE(saver.IconSizes(MAKEINTRESOURCEA(100)).find(size), std::string::npos) << size;
+    // Windows lists a saver by its string 1; its setup template is its own.
+    char name[64] = "";
+    LoadStringA(saver.module(), 1, name, sizeof name);
+    EXPECT_STREQ(name, "Tavrin Daybook");
+    EXPECT_NE(FindResourceA(saver.module(), MAKEINTRESOURCEA(2003), MAKEINTRESOURCEA(5)), nullptr);
 }
 
 BOOL CALLBACK AddTemplateName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names) {
@@ -154,7 +159,8 @@ TEST(ProgramResources, EveryTemplateHasUniqueIdsAndSetupHoldsEveryBoundControl) 
     EnumResourceNamesA(daybook.module(), MAKEINTRESOURCEA(5), AddTemplateName,
                        reinterpret_cast<LONG_PTR>(&names));
     // Resource compilers keep names in capitals; Windows finds them in any case.
-    for (const char* name : {"CALENDARBOX", "SETUPPROPERTYONE", "WARNINGBOX"})
+    for (const char* name : {"CALENDARBOX", "SETUPPROPERTYONE", "WARNINGBOX", "SYSINFOBOX",
+                             "CHANGEDRIVERBOX", "#5001", "#5003"})
         EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
     for (const std::string& name : names) {
         DialogTemplate dialog;

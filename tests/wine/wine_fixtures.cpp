@@ -225,6 +225,53 @@ void CloseTestMainWindow(HWND window) {
     EntryFont = AltEntryFont = nullptr;
 }
 
+RunningProgram::~RunningProgram() {
+    Close();
+}
+
+void RunningProgram::Close() {
+    if (process_.hProcess == nullptr)
+        return;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+        TerminateProcess(process_.hProcess, 99);
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+    process_ = {};
+}
+
+bool RunningProgram::Start(const std::string& program, const std::string& arguments,
+                           const std::string& directory) {
+    Close();
+    std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    return CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                          directory.c_str(), &startup, &process_) != FALSE;
+}
+
+HWND RunningProgram::WaitForWindow(const char* className, const char* title, DWORD milliseconds) {
+    for (DWORD waited = 0; waited < milliseconds; waited += 50) {
+        if (HWND found = FindProcessWindow(process_.dwProcessId, className, title))
+            return found;
+        if (WaitForSingleObject(process_.hProcess, 50) == WAIT_OBJECT_0)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+DWORD RunningProgram::WaitForExit(DWORD milliseconds) {
+    WaitForSingleObject(process_.hProcess, milliseconds);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+std::string ControlText(HWND window, int id) {
+    char text[2048] = "";
+    SendDlgItemMessageA(window, id, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
 WhenWindowAppears::WhenWindowAppears(const char* className, const char* title,
                                      std::function<void(HWND)> act) {
     thread_ = std::thread([this, className, title, act] {

@@ -81,6 +81,28 @@ class WhenWindowAppears {
     bool acted_ = false;
 };
 
+// A program started in this prefix and watched from outside; still running at the end, it is
+// ended.
+class RunningProgram {
+  public:
+    ~RunningProgram();
+    bool Start(const std::string& program, const std::string& arguments,
+               const std::string& directory);
+    // A visible window of the program with this class (and title), waited for.
+    HWND WaitForWindow(const char* className, const char* title = nullptr,
+                       DWORD milliseconds = 20000);
+    // The exit code, or STILL_ACTIVE when the program still runs after the wait.
+    DWORD WaitForExit(DWORD milliseconds = 15000);
+    DWORD id() const { return process_.dwProcessId; }
+
+  private:
+    void Close();
+    PROCESS_INFORMATION process_ = {};
+};
+
+// The text of a control of a window of any process.
+std::string ControlText(HWND window, int id);
+
 // A stand-in browser registered for ".htm" in this prefix, at a path of the test's choosing; it
 // records the command line it is started with. The previous association comes back at the end.
 class FakeBrowser {

@@ -1,0 +1,25 @@
+// A stand-in for the system's screen-saver password component: each call is logged with the
+// path it was loaded from, to the file TAVRIN_PASSWORD_LOG names; the first call refuses and
+// every later one grants, as a user who mistypes once would.
+#include <windows.h>
+
+#include <cstdio>
+
+extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND) {
+    char log[MAX_PATH], self[MAX_PATH] = "";
+    if (GetEnvironmentVariableA("TAVRIN_PASSWORD_LOG", log, MAX_PATH) == 0)
+        return TRUE;
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&VerifyScreenSavePwd), &module);
+    GetModuleFileNameA(module, self, MAX_PATH);
+    FILE* file = fopen(log, "a+");
+    if (file == nullptr)
+        return TRUE;
+    fseek(file, 0, SEEK_END);
+    bool first = ftell(file) == 0;
+    fprintf(file, "%s\n", self);
+    fclose(file);
+    return first ? FALSE : TRUE;
+}

@@ -1,0 +1,350 @@
+// The screen saver started as Windows starts it, in this Wine prefix, beside the daybook's file,
+// and driven from outside through its windows.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "resource.h"
+#include "saver/orbit_path.h"
+#include "tests/core/test_files.h"
+#include "tests/wine/wine_fixtures.h"
+
+namespace {
+
+const char Directory[] = "C:\\tavrin-saver";
+const char DaybookTime[] = "Tue Dec 08 07:00:00 2026";
+
+std::string WindowsFile(const char* name) {
+    char directory[MAX_PATH];
+    GetWindowsDirectoryA(directory, MAX_PATH);
+    return std::string(directory) + "\\" + name;
+}
+
+std::string Installed(const char* name) {
+    return std::string(Directory) + "\\" + name;
+}
+
+std::string Settings() {
+    return ReadFileBytes(WindowsFile("MORVEST.INI"));
+}
+
+class SaverTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        CreateDirectoryA(Directory, nullptr);
+        ASSERT_TRUE(CopyFileA(TAVRIN_MORVEST_FILE, Installed("morvest.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(TAVRIN_MORVSAVE_FILE, Installed("morvsave.scr").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(TAVRIN_DATABASE_FILE, Installed("MORVEST.DAT").c_str(), FALSE));
+        WriteSettings("AnimationSpeed = 40\r\n");
+    }
+    void TearDown() override {
+        saver_ = std::make_unique<RunningProgram>();
+        DeleteFileA(WindowsFile("MORVEST.INI").c_str());
+        for (const char* name : {"morvest.exe", "morvsave.scr", "MORVEST.DAT", "PASSWORD.CPL"})
+            DeleteFileA(Installed(name).c_str());
+    }
+    static void WriteSettings(const std::string& lines, const char* path = "C:\\tavrin-saver\\") {
+        ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"),
+                                   std::string("[TavrinAMorvestDaybook]\r\nApplicationPath = ") +
+                                       path + "\r\nLastTime = " + DaybookTime + "\r\n" + lines));
+    }
+    void Start(const std::string& arguments) {
+        ASSERT_TRUE(saver_->Start(Installed("morvsave.scr"), arguments, Directory));
+    }
+    // The full-screen window and its panel, once the panel is there.
+    HWND StartFullScreen(HWND* panel) {
+        Start("/s");
+        HWND saver = saver_->WaitForWindow("WindowsScreenSaverClass", "Screen Saver.TavrinMorvest");
+        *panel = saver != nullptr ? FindWindowExA(saver, nullptr, "TavrinSaverMoving", nullptr)
+                                  : nullptr;
+        return saver;
+    }
+    static void ExpectWrittenBySaver(const std::string& settings) {
+        EXPECT_NE(settings.find("\r\nVersionNumber = 65\r\n"), std::string::npos) << settings;
+        EXPECT_EQ(settings.find("BuildDate"), std::string::npos) << settings;
+        EXPECT_NE(settings.find(std::string("\r\nLastTime = ") + DaybookTime + "\r\n"),
+                  std::string::npos)
+            << settings;
+    }
+    std::unique_ptr<RunningProgram> saver_ = std::make_unique<RunningProgram>();
+};
+
+POINT PlaceOf(HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    return POINT{place.left, place.top};
+}
+
+TEST_F(SaverTest, AMissingDaybookIsReportedAndTheFileStaysAsItWas) {
+    // An empty path leaves the name to the system's search, which starts beside the saver.
+    for (const char* path : {"C:\\nowhere\\", ""}) {
+        if (path[0] == '\0')
+            DeleteFileA(Installed("morvest.exe").c_str());
+        WriteSettings("AnimationSpeed = 40\r\n", path);
+        std::string before = Settings();
+        Start("/s");
+        HWND box = saver_->WaitForWindow("#32770", "Message");
+        ASSERT_NE(box, nullptr) << path;
+        EXPECT_EQ(ControlText(box, 0xFFFF), "Error loading libraries");
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(saver_->WaitForExit(), 0u);
+        EXPECT_EQ(Settings(), before);
+    }
+}
+
+TEST_F(SaverTest, ModesWithoutAWindowRewriteTheFileAsTheSaverAndLeaveLastTime) {
+    for (const char* arguments : {"/x", "/p", "/p 0"}) {
+        WriteSettings("TintSelection = 9\r\n");
+        Start(arguments);
+        EXPECT_EQ(saver_->WaitForExit(), 1u) << arguments;
+        std::string settings = Settings();
+        ExpectWrittenBySaver(settings);
+        EXPECT_NE(settings.find("\r\nTintSelection = 9\r\n"), std::string::npos);
+    }
+}
+
+TEST_F(SaverTest, FullScreenShowsThePanelStepByStepAlongTheOrbitAndParksThePointer) {
+    SetCursorPos(100, 120);
+    HWND panel;
+    HWND saver = StartFullScreen(&panel);
+    ASSERT_NE(saver, nullptr);
+    ASSERT_NE(panel, nullptr);
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    RECT frame, panelFrame;
+    GetWindowRect(saver, &frame);
+    EXPECT_TRUE(frame.left == 0 && frame.top == 0 && frame.right == width &&
+                frame.bottom == height);
+    for (int waited = 0; waited < 3000 && !(GetWindowLongA(saver, GWL_EXSTYLE) & WS_EX_TOPMOST);
+         waited += 20)
+        Sleep(20); // made topmost right after it appears
+    EXPECT_NE(GetWindowLongA(saver, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    GetWindowRect(panel, &panelFrame);
+    EXPECT_EQ(panelFrame.right - panelFrame.left, 760);
+    EXPECT_EQ(panelFrame.bottom - panelFrame.top, 520);
+    EXPECT_NE(ControlText(panel, IDC_MAIN_ENTRY), "");
+    POINT parked;
+    GetCursorPos(&parked);
+    EXPECT_TRUE(parked.x == width - 1 && parked.y == height - 1) << parked.x << "," << parked.y;
+
+    // Every new position is the next point of the path that differs from the last one.
+    OrbitPath path = BuildOrbitPathFor(width, height);
+    ASSERT_GT(path.count, 0);
+    auto indexOf = [&](POINT p, int32_t from) {
+        for (int32_t i = 0, at = from; i < path.count; ++i, at = NextOrbitIndex(path, at))
+            if (path.points[at].x == p.x && path.points[at].y == p.y)
+                return at;
+        return int32_t{-1};
+    };
+    POINT last = PlaceOf(panel);
+    int32_t index = indexOf(last, 0);
+    ASSERT_GE(index, 0);
+    int moves = 0;
+    for (int polls = 0; polls < 4000 && moves < 12; ++polls) {
+        POINT now = PlaceOf(panel);
+        if (now.x == last.x && now.y == last.y) {
+            Sleep(2);
+            continue;
+        }
+        int32_t next = NextOrbitIndex(path, index);
+        while (path.points[next].x == last.x && path.points[next].y == last.y)
+            next = NextOrbitIndex(path, next);
+        ASSERT_EQ(now.x, path.points[next].x) << "move " << moves;
+        ASSERT_EQ(now.y, path.points[next].y) << "move " << moves;
+        index = next;
+        last = now;
+        ++moves;
+    }
+    EXPECT_EQ(moves, 12);
+    FreeOrbitPath(&path);
+
+    PostMessageA(saver, WM_KEYDOWN, 'A', 0);
+    EXPECT_EQ(saver_->WaitForExit(), 1u);
+    POINT back;
+    GetCursorPos(&back);
+    EXPECT_TRUE(back.x == 100 && back.y == 120) << back.x << "," << back.y;
+    ExpectWrittenBySaver(Settings());
+}
+
+TEST_F(SaverTest, PressesAndMovesEndTheSaverButReleasesAndTheCloseCommandDoNot) {
+    struct {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+        bool toPanel, ends;
+    } inputs[] = {
+        {"key up", WM_KEYUP, 'A', false, false},
+        {"close command", WM_SYSCOMMAND, SC_CLOSE, false, false},
+        {"another saver start", WM_SYSCOMMAND, SC_SCREENSAVE, false, false},
+        {"button up", WM_LBUTTONUP, 0, true, false},
+        {"key down", WM_KEYDOWN, VK_SHIFT, false, true},
+        {"Alt+F4", WM_SYSKEYDOWN, VK_F4, false, true},
+        {"click on the panel", WM_LBUTTONDOWN, MK_LBUTTON, true, true},
+        {"right button", WM_RBUTTONDOWN, MK_RBUTTON, false, true},
+        {"a one-pixel move", 0, 0, false, true},
+    };
+    for (const auto& input : inputs) {
+        SCOPED_TRACE(input.what);
+        HWND panel;
+        HWND saver = StartFullScreen(&panel);
+        ASSERT_NE(panel, nullptr);
+        Sleep(300);
+        if (input.message == 0) {
+            POINT at;
+            GetCursorPos(&at);
+            SetCursorPos(at.x - 1, at.y);
+        } else {
+            PostMessageA(input.toPanel ? panel : saver, input.message, input.wParam, 0);
+        }
+        DWORD code = saver_->WaitForExit(input.ends ? 15000 : 1000);
+        EXPECT_EQ(code, input.ends ? 1u : static_cast<DWORD>(STILL_ACTIVE));
+        if (!input.ends) {
+            PostMessageA(saver, WM_KEYDOWN, 'A', 0);
+            EXPECT_EQ(saver_->WaitForExit(), 1u);
+        }
+    }
+}
+
+// The system's password component, with a planted copy beside the saver that must never load.
+TEST_F(SaverTest, ARefusedPasswordLetsThePanelMoveOnAndTheNextInputEndsTheSaver) {
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, MAX_PATH);
+    std::string component = std::string(system) + "\\PASSWORD.CPL";
+    ASSERT_TRUE(CopyFileA(TAVRIN_FAKE_PASSWORD, component.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(TAVRIN_FAKE_PASSWORD, Installed("PASSWORD.CPL").c_str(), FALSE));
+    char temporary[MAX_PATH];
+    GetTempPathA(MAX_PATH, temporary);
+    std::string log = std::string(temporary) + "tavrin-password.log";
+    DeleteFileA(log.c_str());
+    SetEnvironmentVariableA("TAVRIN_PASSWORD_LOG", log.c_str());
+    HKEY desktop;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
+                              KEY_ALL_ACCESS, nullptr, &desktop, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(desktop, "ScreenSaveUsePassword", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"),
+                   2);
+
+    HWND panel;
+    HWND saver = StartFullScreen(&panel);
+    ASSERT_NE(panel, nullptr);
+    Sleep(300);
+    PostMessageA(saver, WM_KEYDOWN, 'A', 0);
+    Sleep(600);
+    EXPECT_EQ(saver_->WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+    POINT before = PlaceOf(panel);
+    Sleep(300);
+    POINT after = PlaceOf(panel);
+    EXPECT_TRUE(before.x != after.x || before.y != after.y); // moving on after the refusal
+    PostMessageA(saver, WM_KEYDOWN, 'A', 0);
+    EXPECT_EQ(saver_->WaitForExit(), 1u);
+
+    std::string calls = ReadFileBytes(log);
+    calls.erase(std::remove(calls.begin(), calls.end(), '\r'), calls.end());
+    std::string expected = component + "\n" + component + "\n";
+    EXPECT_EQ(_stricmp(calls.c_str(), expected.c_str()), 0) << calls;
+    RegDeleteValueA(desktop, "ScreenSaveUsePassword");
+    RegCloseKey(desktop);
+    DeleteFileA(component.c_str());
+    DeleteFileA(log.c_str());
+    SetEnvironmentVariableA("TAVRIN_PASSWORD_LOG", nullptr);
+}
+
+TEST_F(SaverTest, ThePreviewFillsTheBoxItIsGivenWithoutAPanel) {
+    for (const char* form : {"/p %u", "/p:%u", "/P%u"}) {
+        HWND box = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 152, 112,
+                                   nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(box, nullptr);
+        char arguments[32];
+        snprintf(arguments, sizeof arguments, form,
+                 static_cast<unsigned>(reinterpret_cast<uintptr_t>(box)));
+        Start(arguments);
+        HWND preview = nullptr;
+        for (int waited = 0; waited < 20000 && preview == nullptr; waited += 50) {
+            preview = FindWindowExA(box, nullptr,
+                                    "WindowsScreenSaverPreviewClassScreen Saver.TavrinMorvest",
+                                    "Screen Saver.TavrinMorvest");
+            Sleep(50);
+        }
+        ASSERT_NE(preview, nullptr) << arguments;
+        RECT client;
+        GetClientRect(preview, &client);
+        EXPECT_TRUE(client.right == 152 && client.bottom == 112);
+        EXPECT_EQ(FindWindowA("TavrinSaverMoving", nullptr), nullptr);
+        EXPECT_EQ(FindWindowA("WindowsScreenSaverClass", nullptr), nullptr);
+        DestroyWindow(box); // as the Display settings do, with the preview in it
+        EXPECT_EQ(saver_->WaitForExit(), 1u) << arguments;
+    }
+}
+
+TEST_F(SaverTest, SetupShowsTheSpeedOnlyOkEndsItAndAboutIsTheSaversOwn) {
+    struct {
+        const char* arguments;
+        const char* stored;
+        LRESULT thumb;
+        int moveTo; // 0: leave the thumb
+        const char* written;
+    } cases[] = {
+        {"/c", "5", 10, 0, "10"},
+        {"", "400", 400, 0, "400"},
+        {"/c:1234", "9999", 500, 0, "500"},
+        {"-C", "400", 400, 10, "10"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        WriteSettings(std::string("AnimationSpeed = ") + c.stored + "\r\n");
+        Start(c.arguments);
+        HWND setup = saver_->WaitForWindow("#32770", "Setup");
+        ASSERT_NE(setup, nullptr);
+        HWND speed = GetDlgItem(setup, IDC_SAVER_SPEED);
+        EXPECT_EQ(SendMessageA(speed, TBM_GETPOS, 0, 0), c.thumb);
+        EXPECT_EQ(SendMessageA(speed, TBM_GETRANGEMIN, 0, 0), 10);
+        EXPECT_EQ(SendMessageA(speed, TBM_GETRANGEMAX, 0, 0), 500);
+        if (c.moveTo != 0)
+            SendMessageA(speed, TBM_SETPOS, TRUE, c.moveTo);
+        PostMessageA(setup, WM_COMMAND, IDCANCEL, 0);
+        PostMessageA(setup, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_EQ(saver_->WaitForExit(500), static_cast<DWORD>(STILL_ACTIVE));
+        EXPECT_TRUE(IsWindowVisible(setup));
+        if (c.stored == std::string("5")) {
+            PostMessageA(setup, WM_COMMAND, IDC_SAVER_ABOUT, 0);
+            HWND about = WaitForOwnedWindow(setup);
+            ASSERT_NE(about, nullptr);
+            DWORD_PTR answer;
+            SendMessageTimeoutA(about, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+            EXPECT_EQ(ControlText(about, IDC_ABOUT_TITLE),
+                      "Tavrin: A Morvest Daybook\231 version 2.0b");
+            EXPECT_EQ(GetDlgItem(about, IDC_NOTICE_LINE), nullptr);
+            PostMessageA(about, WM_COMMAND, IDOK, 0);
+            for (int waited = 0; waited < 5000 && IsWindow(about); waited += 50)
+                Sleep(50);
+        }
+        PostMessageA(setup, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(saver_->WaitForExit(), 1u);
+        std::string settings = Settings();
+        EXPECT_NE(settings.find(std::string("\r\nAnimationSpeed = ") + c.written + "\r\n"),
+                  std::string::npos)
+            << settings;
+        ExpectWrittenBySaver(settings);
+    }
+}
+
+// Wine's MPR.DLL has the export, as a stub that returns at once; a system without the
+// component or its export gets the message instead.
+TEST_F(SaverTest, ThePasswordChangeOpensTheSystemsDialogOrReportsWhatIsMissing) {
+    Start("/a");
+    HWND box = saver_->WaitForWindow("#32770", "Message", 3000);
+    if (box != nullptr) {
+        std::string text = ControlText(box, 0xFFFF);
+        EXPECT_TRUE(text == "Damaged library" || text == "Error loading library") << text;
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    EXPECT_EQ(saver_->WaitForExit(), 1u);
+    ExpectWrittenBySaver(Settings());
+}
+
+} // namespace
