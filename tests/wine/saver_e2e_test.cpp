@@ -347,4 +347,61 @@ TEST_F(SaverTest, ThePasswordChangeOpensTheSystemsDialogOrReportsWhatIsMissing) 
     ExpectWrittenBySaver(Settings());
 }
 
+// A speed chosen in the saver's setup while the daybook is open outlives the daybook's exit.
+TEST_F(SaverTest, ASpeedChosenWhileTheDaybookRunsIsKeptWhenItCloses) {
+    WriteSettings("AnimationSpeed = 400\r\nShowStartupWindow = 0\r\nTintSelection = 5\r\n");
+    RunningProgram daybook;
+    ASSERT_TRUE(daybook.Start(Installed("morvest.exe"), "", Directory));
+    HWND window = daybook.WaitForWindow("TavrinApplication");
+    ASSERT_NE(window, nullptr);
+    Start("/c");
+    HWND setup = saver_->WaitForWindow("#32770", "Setup");
+    ASSERT_NE(setup, nullptr);
+    SendDlgItemMessageA(setup, IDC_SAVER_SPEED, TBM_SETPOS, TRUE, 123);
+    PostMessageA(setup, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(saver_->WaitForExit(), 1u);
+    PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_EQ(daybook.WaitForExit(), 1u);
+    std::string settings = Settings();
+    EXPECT_NE(settings.find("\r\nAnimationSpeed = 123\r\n"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("\r\nTintSelection = 5\r\n"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("\r\nVersionNumber = 67\r\n"), std::string::npos) << settings;
+}
+
+// At the fastest speed the panel keeps pace: the orbit points it passed, counted from where it
+// stands (a point missed between two looks still counts), against the time.
+TEST_F(SaverTest, AtTheFastestSpeedThePanelKeepsPace) {
+    WriteSettings("AnimationSpeed = 10\r\n");
+    HWND panel;
+    HWND saver = StartFullScreen(&panel);
+    ASSERT_NE(panel, nullptr);
+    OrbitPath path =
+        BuildOrbitPathFor(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    auto indexOf = [&](POINT p, int32_t from) {
+        for (int32_t i = 0, at = from; i < path.count; ++i, at = NextOrbitIndex(path, at))
+            if (path.points[at].x == p.x && path.points[at].y == p.y)
+                return std::make_pair(at, i);
+        return std::make_pair(int32_t{-1}, int32_t{0});
+    };
+    int32_t index = indexOf(PlaceOf(panel), 0).first;
+    ASSERT_GE(index, 0);
+    long steps = 0;
+    DWORD started = GetTickCount();
+    while (GetTickCount() - started < 5000) {
+        Sleep(40); // less than a tenth of the way round at 1024 by 768
+        auto [at, ahead] = indexOf(PlaceOf(panel), index);
+        ASSERT_GE(at, 0);
+        steps += ahead;
+        index = at;
+    }
+    DWORD elapsed = GetTickCount() - started;
+    FreeOrbitPath(&path);
+    // Timers are coarser than 10 ms on many systems; half the pace is the least a user sees
+    // as smooth.
+    EXPECT_GE(steps, static_cast<long>(elapsed / 10 / 2)) << steps << " steps in " << elapsed;
+    EXPECT_LE(steps, static_cast<long>(elapsed / 10 + 20)) << steps << " steps in " << elapsed;
+    PostMessageA(saver, WM_KEYDOWN, 'A', 0);
+    EXPECT_EQ(saver_->WaitForExit(), 1u);
+}
+
 } // namespace
