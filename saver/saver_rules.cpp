@@ -40,3 +40,8 @@ uint32_t ClampAnimationSpeed(uint32_t speed) {
            : speed > SlowestAnimationSpeed ? SlowestAnimationSpeed
                                            : speed;
 }
+
+PreviewOrigin CentredPreview(int32_t boxWidth, int32_t boxHeight, int32_t pictureWidth,
+                             int32_t pictureHeight) {
+    return PreviewOrigin{(boxWidth - pictureWidth) / 2, (boxHeight - pictureHeight) / 2};
+}

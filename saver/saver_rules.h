@@ -23,3 +23,11 @@ bool PointerMoveEndsSaver(int32_t* lastX, int32_t* lastY, int32_t x, int32_t y);
 // The orbit speed as the setup dialog's trackbar holds it: 10 ("Fast") to 500 ("Slow").
 const uint32_t FastestAnimationSpeed = 10, SlowestAnimationSpeed = 500;
 uint32_t ClampAnimationSpeed(uint32_t speed);
+
+// Where the preview picture stands in a box: centred, each division truncating toward zero, so
+// a box smaller than the picture cuts it evenly (97 by 165 in 152 by 112 stands at 27, -26).
+struct PreviewOrigin {
+    int32_t x, y;
+};
+PreviewOrigin CentredPreview(int32_t boxWidth, int32_t boxHeight, int32_t pictureWidth,
+                             int32_t pictureHeight);

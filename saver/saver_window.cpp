@@ -6,6 +6,7 @@
 #include "pictures/picture_format.h"
 #include "resource.h"
 #include "saver/saver.h"
+#include "saver/saver_rules.h"
 #include "settings/settings.h"
 
 HWND SaverWindow;
@@ -133,9 +134,8 @@ static void PaintPreview(HWND window) {
         ReadPackedBitmapInfo(picture.bits, picture.size, &info)) {
         RECT client;
         GetClientRect(window, &client);
-        // Truncating toward zero, so a box smaller than the picture cuts it evenly.
-        DrawPicture(dc, (client.right - info.width) / 2, (client.bottom - info.height) / 2,
-                    &picture, SRCCOPY);
+        PreviewOrigin at = CentredPreview(client.right, client.bottom, info.width, info.height);
+        DrawPicture(dc, at.x, at.y, &picture, SRCCOPY);
     }
     EndPaint(window, &paint);
 }

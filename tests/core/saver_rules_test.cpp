@@ -150,6 +150,16 @@ TEST(SaverRules, APointerMoveEndsOnlyAfterTheReferenceIsTaken) {
                                   {500, 500}, {501, 500}, {UINT32_MAX, 500}};
     for (const auto& s : speeds)
         EXPECT_EQ(ClampAnimationSpeed(s[0]), s[1]) << s[0];
+
+    const int32_t previews[][6] = {{152, 112, 97, 165, 27, -26},
+                                   {97, 165, 97, 165, 0, 0},
+                                   {100, 100, 97, 165, 1, -32},
+                                   {0, 0, 97, 165, -48, -82}};
+    for (const auto& p : previews) {
+        PreviewOrigin at = CentredPreview(p[0], p[1], p[2], p[3]);
+        EXPECT_EQ(at.x, p[4]) << p[0] << "x" << p[1];
+        EXPECT_EQ(at.y, p[5]) << p[0] << "x" << p[1];
+    }
 }
 
 } // namespace

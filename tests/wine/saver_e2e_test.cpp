@@ -404,4 +404,23 @@ TEST_F(SaverTest, AtTheFastestSpeedThePanelKeepsPace) {
     EXPECT_EQ(saver_->WaitForExit(), 1u);
 }
 
+// Windows keeps savers in its own directory, away from the daybook: the settings file says
+// where the daybook is.
+TEST_F(SaverTest, FromADirectoryOfItsOwnTheSaverFindsTheDaybookThroughTheSettings) {
+    std::string elsewhere = std::string(Directory) + "\\system";
+    CreateDirectoryA(elsewhere.c_str(), nullptr);
+    std::string saver = elsewhere + "\\morvsave.scr";
+    ASSERT_TRUE(CopyFileA(TAVRIN_MORVSAVE_FILE, saver.c_str(), FALSE));
+    ASSERT_TRUE(saver_->Start(saver, "/s", elsewhere));
+    HWND window = saver_->WaitForWindow("WindowsScreenSaverClass");
+    ASSERT_NE(window, nullptr);
+    HWND panel = FindWindowExA(window, nullptr, "TavrinSaverMoving", nullptr);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_NE(ControlText(panel, IDC_MAIN_DATE), "");
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(saver_->WaitForExit(), 1u);
+    DeleteFileA(saver.c_str());
+    RemoveDirectoryA(elsewhere.c_str());
+}
+
 } // namespace
