@@ -226,11 +226,19 @@ TEST_F(SaverTest, ARefusedPasswordLetsThePanelMoveOnAndTheNextInputEndsTheSaver)
     ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
                               KEY_ALL_ACCESS, nullptr, &desktop, nullptr),
               ERROR_SUCCESS);
-    RegSetValueExA(desktop, "ScreenSaveUsePassword", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"),
+    // Windows keeps the switch as text: "0" asks for nothing, though its bytes are not zero.
+    RegSetValueExA(desktop, "ScreenSaveUsePassword", 0, REG_SZ, reinterpret_cast<const BYTE*>("0"),
                    2);
-
     HWND panel;
     HWND saver = StartFullScreen(&panel);
+    ASSERT_NE(panel, nullptr);
+    PostMessageA(saver, WM_KEYDOWN, 'A', 0);
+    EXPECT_EQ(saver_->WaitForExit(), 1u);
+    EXPECT_EQ(GetFileAttributesA(log.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    RegSetValueExA(desktop, "ScreenSaveUsePassword", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"),
+                   2);
+    saver = StartFullScreen(&panel);
     ASSERT_NE(panel, nullptr);
     Sleep(300);
     PostMessageA(saver, WM_KEYDOWN, 'A', 0);
