@@ -22,14 +22,16 @@ static void DeriveApplicationPath() {
 }
 
 static int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR, int showMode) {
-    if (!LoadDatabase()) {
+    // The database is looked for in the directory the settings file named, then, for a
+    // daybook that was moved or installed elsewhere, beside the program itself. From here on
+    // the program's own location counts, and that is what the settings file will keep.
+    bool loaded = LoadDatabase();
+    DeriveApplicationPath();
+    if (!loaded && !LoadDatabase()) {
         ShowMessage(nullptr, "There has been an error loading the database.");
         return 0;
     }
     CreateEntryFonts();
-    // The database came from the directory the settings file named; from here on the
-    // program's own location counts, and that is what the settings file will keep.
-    DeriveApplicationPath();
     ShowStartupWindow =
         GetPrivateProfileIntA(SettingsSection, "ShowStartupWindow", 1, SettingsFileName);
     CreateLogoWindow(nullptr);

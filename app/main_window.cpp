@@ -178,12 +178,16 @@ static void ShowContextMenu(HWND window) {
     DestroyMenu(menu);
 }
 
-static void OnSystemCommand(HWND window, WPARAM command) {
-    if ((command & 0xFFF0) == SC_CLOSE)
+// True when the command closed the window, so that its handle is no longer used.
+static bool OnSystemCommand(HWND window, WPARAM command) {
+    if ((command & 0xFFF0) == SC_CLOSE) {
         SendMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+        return true;
+    }
     for (const MenuItem& item : MenuItems)
         if (command == item.id)
             SendMessageA(window, WM_COMMAND, item.command, 0);
+    return false;
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -207,7 +211,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:
         return OnCommand(window, wParam);
     case WM_SYSCOMMAND:
-        OnSystemCommand(window, wParam);
+        if (OnSystemCommand(window, wParam))
+            return 0;
         break;
     case WM_TIMER:
         return OnTimer(window, wParam, lParam);

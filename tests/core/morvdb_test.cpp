@@ -85,6 +85,7 @@ TEST_F(MorvdbTest, RefusesWhatCannotBeStoredWithFileAndLine) {
         {":: first\nNo number.\n", 1, "day number"},
         {":: 1\n\n:: 2\nTwo.\n", 1, "no text"},
         {":: 1\nBad \xff byte.\n", 2, "UTF-8"},
+        {":: 1\n\n*Starred.\n", 3, "small-font mark"},
     };
     for (const auto& c : cases) {
         std::vector<Problem> problems;

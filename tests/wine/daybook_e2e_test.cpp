@@ -161,6 +161,20 @@ TEST_F(DaybookTest, ADatabaseElsewhereIsFoundThroughTheSettingsFile) {
     RemoveDirectoryA("C:\\tavrin-e2e-data");
 }
 
+// A daybook moved to another folder: the folder the file names has no database any more, the
+// program's own one has; it starts, and records its own folder for the next start.
+TEST_F(DaybookTest, AMovedDaybookStartsFromItsOwnFolderAndRecordsIt) {
+    ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"),
+                               SettingsWith("ApplicationPath = C:\\tavrin-old-place\\\r\n")));
+    Start("");
+    HWND window = WaitForWindow("TavrinApplication");
+    ASSERT_NE(window, nullptr);
+    EXPECT_NE(ControlText(window, IDC_MAIN_ENTRY).find(' '), std::string::npos);
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); // the close box ends it as Exit does
+    EXPECT_EQ(WaitForExit(), 1u);
+    EXPECT_NE(Settings().find("ApplicationPath = C:\\tavrin-e2e\\\r\n"), std::string::npos);
+}
+
 TEST_F(DaybookTest, StayOnTopKeepsTheWindowTopmostUnlessTheOptionSaysNo) {
     ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"), SettingsWith("StayOnTop = 1\r\n")));
     Start("/nostayontop");
@@ -181,7 +195,7 @@ TEST_F(DaybookTest, StayOnTopKeepsTheWindowTopmostUnlessTheOptionSaysNo) {
     EXPECT_EQ(WaitForExit(), 1u);
 }
 
-// Runs only inside a screen of 640 by 480 pixels (tests/wine/small_screen_test.sh).
+// Runs only inside a screen of 640 by 480 pixels (tests/wine/on_screen.sh).
 TEST_F(DaybookTest, ASmallScreenIsRefusedBeforeAnythingElse) {
     if (GetSystemMetrics(SM_CXSCREEN) >= 800 && GetSystemMetrics(SM_CYSCREEN) >= 600)
         GTEST_SKIP() << "needs a screen below 800 by 600";
