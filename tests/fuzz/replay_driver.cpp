@@ -10,8 +10,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 std::vector<std::string> FuzzSeeds();
 
 int main(int argc, char** argv) {
-    long rounds = argc > 1 ? strtol(argv[1], nullptr, 10) : 10000;
     std::vector<std::string> seeds = FuzzSeeds();
+    // "--write-seeds DIR" writes the seeds as the corpus files libFuzzer starts from.
+    if (argc > 2 && std::string(argv[1]) == "--write-seeds") {
+        for (size_t i = 0; i < seeds.size(); ++i) {
+            std::string name = std::string(argv[2]) + "/seed-" + std::to_string(i);
+            FILE* file = fopen(name.c_str(), "wb");
+            if (file == nullptr ||
+                fwrite(seeds[i].data(), 1, seeds[i].size(), file) != seeds[i].size())
+                return 1;
+            fclose(file);
+        }
+        return 0;
+    }
+    long rounds = argc > 1 ? strtol(argv[1], nullptr, 10) : 10000;
     for (const std::string& seed : seeds)
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(seed.data()), seed.size());
     uint64_t state = 0x9E3779B97F4A7C15ull;
