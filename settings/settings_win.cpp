@@ -1,6 +1,8 @@
 // The settings file in the Windows directory.
 #include <windows.h>
 
+#include "settings/settings_win.h"
+
 #include "settings/settings.h"
 #include "settings/text_values.h"
 
@@ -10,6 +12,9 @@ static bool BuildSettingsPath(char* directory, size_t directorySize, char* path,
         return false;
     return SettingsFilePath(directory, path, pathSize);
 }
+
+const SettingsFileCalls RealSettingsFiles = {GetTempFileNameA, MoveFileExA, fopen, fclose};
+SettingsFileCalls SettingsFiles = RealSettingsFiles;
 
 // The values as the file was last read, for the merge before writing.
 static SettingsSnapshot SettingsAsRead;
@@ -44,19 +49,27 @@ void WriteSettings() {
             fclose(current);
         }
     }
-    char temporary[MAX_PATH];
-    if (GetTempFileNameA(directory, "mrv", 0, temporary) == 0)
-        return;
-    FILE* file = fopen(temporary, "wb");
-    if (file == nullptr) {
-        DeleteFileA(temporary);
-        return;
-    }
     char timeText[TimeTextLength + 1];
     CurrentTimeText(timeText);
+    char temporary[MAX_PATH];
+    FILE* file = nullptr;
+    if (SettingsFiles.tempFileName(directory, "mrv", 0, temporary) != 0) {
+        file = SettingsFiles.open(temporary, "wb");
+        if (file == nullptr)
+            DeleteFileA(temporary);
+    }
+    if (file == nullptr) {
+        // No new file may be made beside it: the settings file itself is rewritten, so that the
+        // settings are still kept where only that file is writable.
+        if (FILE* inPlace = SettingsFiles.open(path, "wb")) {
+            WriteSettingsStream(SettingsTable, inPlace, timeText);
+            SettingsFiles.close(inPlace);
+        }
+        return;
+    }
     bool written = WriteSettingsStream(SettingsTable, file, timeText);
-    written = fclose(file) == 0 && written;
-    if (!written ||
-        !MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    written = SettingsFiles.close(file) == 0 && written;
+    if (!written || !SettingsFiles.moveFile(temporary, path,
+                                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         DeleteFileA(temporary);
 }

@@ -9,7 +9,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 configure() { # DIR ARGS...
     dir=$1; shift
-    [ -f "$dir/build.ninja" ] || cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$dir.configure.log" 2>&1 ||
+    [ -f "$dir/build.ninja" ] || cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRIN_WERROR=ON "$@" >"$dir.configure.log" 2>&1 ||
         { cat "$dir.configure.log"; exit 1; }
 }
 

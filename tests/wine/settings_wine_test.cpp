@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/settings.h"
+#include "settings/settings_win.h"
 #include "settings/text_values.h"
 #include "tests/core/test_files.h"
 
@@ -157,6 +158,61 @@ TEST_F(SettingsFileTest, WhenTheFileCannotBeReplacedTheOldOneStays) {
     EXPECT_NE(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
     EXPECT_EQ(LeftoverTemporaryFiles(), 0);
     RemoveDirectoryA(path_.c_str());
+}
+
+// The writer's steps failing one at a time, through its file calls.
+UINT WINAPI NoTemporaryName(LPCSTR, LPCSTR, UINT, LPSTR) {
+    return 0;
+}
+bool IsTemporary(const char* path) {
+    return strstr(path, "\\mrv") != nullptr;
+}
+FILE* NoTemporaryFile(const char* path, const char* mode) {
+    return IsTemporary(path) ? nullptr : fopen(path, mode);
+}
+FILE* FullDisk(const char* path, const char* mode) {
+    return fopen(path, IsTemporary(path) ? "rb" : mode); // every write to it fails
+}
+int FailingFlush(FILE* file) {
+    fclose(file);
+    return EOF;
+}
+BOOL WINAPI NoReplace(LPCSTR, LPCSTR, DWORD) {
+    return FALSE;
+}
+
+TEST_F(SettingsFileTest, EachFailingStepKeepsTheOldFileOrWritesInPlaceWhenNoNewFileMayBeMade) {
+    const std::string old = "[TavrinAMorvestDaybook]\r\nDelayTime = 5\r\nTintSelection = 3\r\n";
+    struct {
+        const char* what;
+        SettingsFileCalls calls;
+        bool written;
+    } cases[] = {
+        {"no temporary name", {NoTemporaryName, MoveFileExA, fopen, fclose}, true},
+        {"no temporary file", {GetTempFileNameA, MoveFileExA, NoTemporaryFile, fclose}, true},
+        {"a full disk", {GetTempFileNameA, MoveFileExA, FullDisk, fclose}, false},
+        {"a failing flush", {GetTempFileNameA, MoveFileExA, fopen, FailingFlush}, false},
+        {"no replace", {GetTempFileNameA, NoReplace, fopen, fclose}, false},
+        {"nothing failing", RealSettingsFiles, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Put(old);
+        ResetSettings(MainSettingsTable);
+        ReadSettings();
+        DelayTime = 42;
+        SettingsFiles = c.calls;
+        WriteSettings();
+        SettingsFiles = RealSettingsFiles;
+        std::string now = Contents();
+        if (c.written) {
+            EXPECT_NE(now.find("\r\nDelayTime = 42\r\n"), std::string::npos) << now;
+            EXPECT_NE(now.find("\r\nTintSelection = 3\r\n"), std::string::npos) << now;
+        } else {
+            EXPECT_EQ(now, old); // byte for byte
+        }
+        EXPECT_EQ(LeftoverTemporaryFiles(), 0);
+    }
 }
 
 } // namespace
