@@ -216,13 +216,14 @@ std::vector<SourceEntry> ParseMonthSource(const std::string& fileName, const std
         current->text = text;
         // The daybook takes a leading "*" as the small-font mark and drops it, so such a text
         // would not show as written; the header's "small" asks for the smaller font.
-        if (!text.empty() && text[0] == '*')
+        bool starred = !text.empty() && text[0] == '*';
+        if (starred)
             problems->push_back({fileName, current->line + 1 + static_cast<int>(first),
                                  "a text cannot begin with \"*\", which the daybook takes as "
                                  "the small-font mark (use \"small\" in the header)"});
         if (text.empty())
             problems->push_back({fileName, current->line, "the entry has no text"});
-        if (!currentValid || text.empty())
+        if (!currentValid || text.empty() || starred)
             entries.pop_back();
         body.clear();
         current = nullptr;
