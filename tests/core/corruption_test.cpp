@@ -17,7 +17,9 @@ class Corruption : public ::testing::Test {
     void SetUp() override {
         original_ = ReadFileBytes(TAVRIN_DATABASE_FILE);
         ASSERT_GT(original_.size(), DatabaseChunksOffset);
-        path_ = testing::TempDir() + "corrupted-MORVEST.DAT";
+        // One file per test: ctest runs the tests side by side.
+        path_ = testing::TempDir() +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-MORVEST.DAT";
     }
     void TearDown() override {
         FreeDatabase();
