@@ -22,6 +22,9 @@ int FreeMainProgram();
 // Runs the mode the command line asks for; returns 0 or the quit message's parameter.
 int SaverMain(const char* commandLine);
 
+// Icon 100 of the daybook's file, for the saver's window classes.
+HICON SaverIcon();
+
 LRESULT CALLBACK SaverWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK PreviewWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 int RunFullScreen();

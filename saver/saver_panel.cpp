@@ -33,7 +33,7 @@ HWND CreatePanel(HWND saver) {
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = PanelWndProc;
     windowClass.hInstance = OwnModule;
-    windowClass.hIcon = LoadIconA(ResourceModule, MAKEINTRESOURCEA(IDI_SAVER));
+    windowClass.hIcon = SaverIcon();
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     windowClass.lpszClassName = PanelClass;
     RegisterClassA(&windowClass); // a failure shows as a failed creation below

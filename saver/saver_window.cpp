@@ -16,6 +16,12 @@ static const char PreviewClass[] = "WindowsScreenSaverPreviewClass"
                                    "Screen Saver.TavrinMorvest";
 static const char SaverTitle[] = "Screen Saver.TavrinMorvest";
 
+HICON SaverIcon() {
+    // Loaded once: each load from the daybook's file would make a new icon.
+    static HICON icon = LoadIconA(ResourceModule, MAKEINTRESOURCEA(IDI_SAVER));
+    return icon;
+}
+
 static bool RegisterSaverClass(const char* name, WNDPROC procedure) {
     WNDCLASSA windowClass = {};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
@@ -23,7 +29,7 @@ static bool RegisterSaverClass(const char* name, WNDPROC procedure) {
     // The classes belong to the saver itself: the daybook's file is mapped as data, not as a
     // module windows could belong to. The icon comes from the daybook's file.
     windowClass.hInstance = OwnModule;
-    windowClass.hIcon = LoadIconA(ResourceModule, MAKEINTRESOURCEA(IDI_SAVER));
+    windowClass.hIcon = SaverIcon();
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     windowClass.lpszClassName = name;
     return RegisterClassA(&windowClass) != 0;
