@@ -122,6 +122,30 @@ TEST_F(DatabaseTest, ReservedBytesAndTrailingBytesAreIgnored) {
     EXPECT_EQ(std::string(MonthTexts[4], MonthTextSizes[4]), texts_[4]);
 }
 
+TEST_F(DatabaseTest, TheChunkSizesStandAtBytes108To155AndTheChunksFrom156) {
+    // Literal offsets, not the loader's own constants: a changed constant fails here.
+    const struct {
+        size_t at;
+        bool loads;
+    } bytes[] = {{107, true}, {108, false}, {131, false}, {155, false}, {156, false}};
+    for (const auto& b : bytes) {
+        std::string file = good_;
+        file[b.at] = static_cast<char>(file[b.at] ^ 0x5A);
+        EXPECT_EQ(Load(file), b.loads) << b.at;
+        FreeDatabase();
+    }
+    uint32_t january;
+    memcpy(&january, good_.data() + 108, 4);
+    std::string first = good_.substr(156, january);
+    UnscrambleChunk(reinterpret_cast<unsigned char*>(&first[0]), first.size(), 0);
+    unsigned char* text = nullptr;
+    size_t size = 0;
+    ASSERT_TRUE(InflateChunk(reinterpret_cast<const unsigned char*>(first.data()), first.size(),
+                             &text, &size));
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(text), size), texts_[0]);
+    free(text);
+}
+
 TEST_F(DatabaseTest, BadChunksFailTheWholeLoad) {
     std::string zeroSize = good_;
     SetChunkSize(&zeroSize, 0, 0);
@@ -162,7 +186,8 @@ TEST_F(DatabaseTest, AMonthThatInflatesPastTheCapFails) {
 
 TEST(Scramble, KeyStreamIsMadeOfKeyTailsAndUndoesItself) {
     for (int month = 0; month < 12; ++month) {
-        std::vector<unsigned char> zeros(1500, 0);
+        // Longer than 32 segments of at most 256 bytes: the stream goes round the starts.
+        std::vector<unsigned char> zeros(9000, 0);
         UnscrambleChunk(zeros.data(), zeros.size(), month);
         std::vector<unsigned char> expected;
         for (int segment = month; expected.size() < zeros.size(); segment = (segment + 1) % 32)
@@ -171,7 +196,7 @@ TEST(Scramble, KeyStreamIsMadeOfKeyTailsAndUndoesItself) {
         expected.resize(zeros.size());
         EXPECT_EQ(zeros, expected) << month;
         UnscrambleChunk(zeros.data(), zeros.size(), month);
-        EXPECT_EQ(zeros, std::vector<unsigned char>(1500, 0));
+        EXPECT_EQ(zeros, std::vector<unsigned char>(9000, 0));
     }
 }
 

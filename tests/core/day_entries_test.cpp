@@ -1,5 +1,6 @@
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -122,6 +123,12 @@ TEST(DayNames, DatesCompareAsSixBytes) {
     DayDate today = TodayDate();
     EXPECT_GE(today.month, 1);
     EXPECT_LE(today.month, 12);
+    // Today is the local calendar date (a test run across midnight may see the next day).
+    time_t now = time(nullptr);
+    tm local = *localtime(&now);
+    EXPECT_EQ(today.year, local.tm_year + 1900);
+    EXPECT_EQ(today.month, local.tm_mon + 1);
+    EXPECT_EQ(today.day, local.tm_mday);
 }
 
 TEST(EditText, LineFeedsBecomeCarriageReturnLineFeedAndTheStarGoes) {

@@ -56,6 +56,24 @@ TEST_F(SettingsTest, TablesHaveTheirRowsInOrderWithUniqueKeysAndControls) {
         EXPECT_EQ((row->kind & KindChoice) != 0, row->choices != nullptr) << row->key;
     }
     EXPECT_EQ(rows, 14);
+    // The file's kinds and the Setup controls, row by row, and the saver's own kinds.
+    const struct {
+        uint32_t kind, saverKind;
+        int32_t control;
+    } rowsAsStored[] = {
+        {0x4, 0x4, 0},   {0x202, 0x2, 0},   {0x102, 0, 0},     {0x1, 0x1, 111}, {0x44, 0x44, 112},
+        {0x602, 0x2, 0}, {0x4, 0x4, 0},     {0x1, 0x1, 113},   {0x1, 0x1, 115}, {0x1, 0x1, 105},
+        {0x1, 0x1, 114}, {0x14, 0x14, 116}, {0x104, 0x104, 0}, {0x1, 0x1, 108},
+    };
+    for (int i = 0, saver = 0; i < 14; ++i) {
+        EXPECT_EQ(MainSettingsTable[i].kind, rowsAsStored[i].kind) << mainKeys[i];
+        EXPECT_EQ(MainSettingsTable[i].controlId, rowsAsStored[i].control) << mainKeys[i];
+        if (i == 2)
+            continue; // the saver has no BuildDate
+        EXPECT_EQ(SaverSettingsTable[saver].kind, rowsAsStored[i].saverKind) << mainKeys[i];
+        EXPECT_EQ(SaverSettingsTable[saver].controlId, rowsAsStored[i].control) << mainKeys[i];
+        ++saver;
+    }
     int saverRows = 0;
     for (const SettingRow* row = SaverSettingsTable; row->key != nullptr; ++row, ++saverRows)
         EXPECT_STRNE(row->key, "BuildDate");
@@ -110,6 +128,7 @@ TEST_F(SettingsTest, NumbersReadLikeTheFileWritesThem) {
               std::string::npos);
     // Far too many digits: wraps quietly instead of overflowing.
     Read("AnimationSpeed = 99999999999999999999999999999\r\n");
+    EXPECT_EQ(AnimationSpeed, 2684354559u); // the number modulo 2^32
     Read("TintSelection = +4\r\n");
     EXPECT_EQ(TintSelection, 4u);
 }
@@ -124,6 +143,13 @@ TEST_F(SettingsTest, WriteOnlyRowsCommentsAndSectionsAreNotInterpreted) {
     EXPECT_EQ(VersionNumber, 67u);
     EXPECT_STRNE(BuildDate, "Jan  1 1990");
     EXPECT_EQ(OncePerDay, 1u);
+}
+
+TEST_F(SettingsTest, OnlyASemicolonInTheFirstColumnStartsAComment) {
+    Read("ApplicationPath = C:\\a;b\\\r\n;DelayTime = 5\r\n ;LogoDelay = 7\r\n");
+    EXPECT_STREQ(ApplicationPath, "C:\\a;b\\");
+    EXPECT_EQ(DelayTime, 0u);
+    EXPECT_EQ(LogoDelay, 8000u); // " ;LogoDelay" is a line with an unknown key
 }
 
 TEST_F(SettingsTest, LinesWithAnEmptyKeyAreSkipped) {

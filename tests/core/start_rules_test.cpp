@@ -43,7 +43,10 @@ TEST_F(StartRulesTest, AVeryLongCommandLineIsSearchedWhole) {
     ApplyCommandLine(line.c_str());
     EXPECT_EQ(TimeoutsAllowed, 0u);
     ApplyCommandLine(nullptr);
+    EXPECT_EQ(TimeoutsAllowed, 0u); // no command line changes nothing
+    ResetStartOptions();
     ApplyCommandLine("/NOTIMEOU");
+    EXPECT_EQ(TimeoutsAllowed, 1u); // a shortened option is none
 }
 
 TEST_F(StartRulesTest, OncePerDayNeedsEveryCondition) {
@@ -56,6 +59,13 @@ TEST_F(StartRulesTest, OncePerDayNeedsEveryCondition) {
     EXPECT_FALSE(OncePerDayEndsRun(false, "", today));                         // first run
     EXPECT_FALSE(OncePerDayEndsRun(false, "Tue Dec 08 07:15:00 2020", today)); // another year
     EXPECT_FALSE(OncePerDayEndsRun(false, "Mon Dec 07 23:59:59 2026", today));
+    // Every character of the day (1 to 10) and of the year (21 to 24) counts, nothing after.
+    const char* otherDays[] = {"Tue Dec 15 07:15:00 2026", "Tue Nov 08 07:15:00 2026",
+                               "Wed Dec 08 07:15:00 2026", "Tue Dec 08 07:15:00 1026",
+                               "Tue Dec 08 07:15:00 2027", "Tue Dec 18 07:15:00 2026"};
+    for (const char* other : otherDays)
+        EXPECT_FALSE(OncePerDayEndsRun(false, other, today)) << other;
+    EXPECT_TRUE(OncePerDayEndsRun(false, "Tue Dec 08 23:59:59 2026 and more", today));
     DelayTime = 0;
     EXPECT_FALSE(OncePerDayEndsRun(false, earlierToday, today));
     DelayTime = 30;

@@ -56,6 +56,7 @@ TEST(Decimal, ReadsLikeTheProgramsStoreNumbers) {
     EXPECT_EQ(ReadDecimal("- 5"), 0u);
     EXPECT_EQ(ReadDecimal("4294967296"), 0u); // wraps modulo 2^32
     EXPECT_EQ(ReadDecimal("99999999999999999999999999"), ReadDecimal("99999999999999999999999999"));
+    EXPECT_EQ(ReadDecimal("99999999999999999999999999"), 3825205247u); // modulo 2^32
 }
 
 TEST(InstallPath, JoinsApplicationPathAndFileName) {
