@@ -86,7 +86,20 @@ TEST_F(MorvdbTest, RefusesWhatCannotBeStoredWithFileAndLine) {
         {":: 1\n\n:: 2\nTwo.\n", 1, "no text"},
         {":: 1\nBad \xff byte.\n", 2, "UTF-8"},
         {":: 1\n\n*Starred.\n", 3, "small-font mark"},
+        {":: 1 picture 230\nNo 30 February.\n", 1, "not a date code"},
+        {":: 1 picture 100\nNo day 0.\n", 1, "not a date code"},
+        {":: 1 picture 431\nNo 31 April.\n", 1, "not a date code"},
+        {":: 1 picture 1231x\nNot a number.\n", 1, "unexpected"},
     };
+    // Every control character but the line end is refused where it stands.
+    for (int control = 1; control < 32; ++control) {
+        if (control == '\n' || control == '\r')
+            continue;
+        std::vector<Problem> problems;
+        Parse(std::string(":: 1\nA") + static_cast<char>(control) + "B.\n", 1, &problems);
+        ASSERT_EQ(problems.size(), 1u) << control;
+        EXPECT_EQ(problems[0].line, 2) << control;
+    }
     for (const auto& c : cases) {
         std::vector<Problem> problems;
         Parse(c.source, 1, &problems);
