@@ -69,6 +69,14 @@ TEST_F(DayEntriesTest, TheFirstOfTwoEntriesWinsAndMissingSemicolonsGiveTheNotice
     EXPECT_EQ(GetPictureId(&date), 2203);
 }
 
+TEST_F(DayEntriesTest, PictureNumbersFrom101AreTheEntrysOwn) {
+    SetMonth(0, "1;101;One|2;100;Two||");
+    DayDate date = Date(1, 1);
+    EXPECT_EQ(GetPictureId(&date), 2101);
+    date = Date(1, 2);
+    EXPECT_EQ(GetPictureId(&date), 2102); // 100 is no picture: the day's own number
+}
+
 TEST_F(DayEntriesTest, MonthOutsideTheTableOrNotLoaded) {
     SetMonth(11, "5;999;December five||");
     DayDate date = Date(13, 5);

@@ -36,6 +36,16 @@ TEST(PictureFormat, ReadsSizesOfEveryDepthTheProgramsDraw) {
         std::string other = PackedBitmap(31, 7, bits);
         EXPECT_TRUE(ReadPackedBitmapInfo(other.data(), other.size(), &info)) << bits;
     }
+    // Sizes past one byte, and the largest side of 16384 pixels, read whole.
+    const int32_t sizes[][2] = {{300, 2}, {2, 700}, {16384, 1}, {1, 16384}};
+    for (const auto& size : sizes) {
+        std::string large = PackedBitmap(size[0], size[1], 1);
+        ASSERT_TRUE(ReadPackedBitmapInfo(large.data(), large.size(), &info)) << size[0];
+        EXPECT_EQ(info.width, size[0]);
+        EXPECT_EQ(info.height, size[1]);
+    }
+    std::string tooTall = PackedBitmap(1, 16385, 1);
+    EXPECT_FALSE(ReadPackedBitmapInfo(tooTall.data(), tooTall.size(), &info));
     // A colour-used count of 0 still means a full table.
     std::string used0 = PackedBitmap(10, 10, 8, 0);
     ASSERT_TRUE(ReadPackedBitmapInfo(used0.data(), used0.size(), &info));

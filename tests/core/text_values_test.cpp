@@ -29,6 +29,9 @@ TEST(TimeText, HasTheClassicTwentyFourCharacterForm) {
     when = MakeTime(2026, 12, 31, 4, 23, 59, 59);
     FormatTimeText(&when, text);
     EXPECT_STREQ(text, "Thu Dec 31 23:59:59 2026");
+    when = MakeTime(2026, 12, 6, 0, 8, 0, 0);
+    FormatTimeText(&when, text);
+    EXPECT_STREQ(text, "Sun Dec 06 08:00:00 2026"); // Sunday is day 0
     // Nonsense fields never make the text longer or shorter.
     when = MakeTime(123456, 40, -3, 9, 99, -1, 75);
     FormatTimeText(&when, text);
