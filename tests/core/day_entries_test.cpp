@@ -70,11 +70,11 @@ TEST_F(DayEntriesTest, TheFirstOfTwoEntriesWinsAndMissingSemicolonsGiveTheNotice
 }
 
 TEST_F(DayEntriesTest, PictureNumbersFrom101AreTheEntrysOwn) {
-    SetMonth(0, "1;101;One|2;100;Two||");
-    DayDate date = Date(1, 1);
+    SetMonth(0, "5;101;Five|6;100;Six||");
+    DayDate date = Date(1, 5);
     EXPECT_EQ(GetPictureId(&date), 2101);
-    date = Date(1, 2);
-    EXPECT_EQ(GetPictureId(&date), 2102); // 100 is no picture: the day's own number
+    date = Date(1, 6);
+    EXPECT_EQ(GetPictureId(&date), 2106); // 100 is no picture: the day's own number
 }
 
 TEST_F(DayEntriesTest, MonthOutsideTheTableOrNotLoaded) {
