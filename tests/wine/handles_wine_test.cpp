@@ -20,15 +20,14 @@
 
 namespace {
 
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
 BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
     ++*reinterpret_cast<int*>(count);
-    EnumChildWindows(
-        window,
-        [](HWND, LPARAM inner) -> BOOL {
-            ++*reinterpret_cast<int*>(inner);
-            return TRUE;
-        },
-        count);
+    EnumChildWindows(window, CountChild, count);
     return TRUE;
 }
 
