@@ -87,9 +87,8 @@ static void DrawLogoItem(const DRAWITEMSTRUCT* item) {
         id = IDB_LOGO_PICTURE;
     else if (item->CtlID == IDC_LOGO_ANIMATION && ScreenColourDepth() > 8)
         id = IDB_LOGO_FIRST_FRAME + LogoFrame;
-    PictureResource picture;
-    if (id != 0 && LoadPicture(ResourceModule, id, &picture))
-        DrawPicture(item->hDC, item->rcItem.left, item->rcItem.top, &picture, SRCCOPY);
+    if (id != 0)
+        DrawPictureItem(ResourceModule, item, id);
 }
 
 static void OnLogoDestroy(HWND window) {

@@ -56,10 +56,8 @@ INT_PTR CALLBACK ChangeDriverBoxProc(HWND dialog, UINT message, WPARAM wParam, L
         return FALSE;
     case WM_DRAWITEM: {
         const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        PictureResource picture;
-        if (item->CtlID == IDC_DRIVER_PICTURE &&
-            LoadPicture(ResourceModule, IDB_DRIVER_PICTURE, &picture))
-            DrawPicture(item->hDC, item->rcItem.left, item->rcItem.top, &picture, SRCCOPY);
+        if (item->CtlID == IDC_DRIVER_PICTURE)
+            DrawPictureItem(ResourceModule, item, IDB_DRIVER_PICTURE);
         return TRUE;
     }
     case WM_ACTIVATEAPP:

@@ -101,6 +101,12 @@ void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture, DWO
     free(copy);
 }
 
+void DrawPictureItem(HMODULE module, const DRAWITEMSTRUCT* item, int id) {
+    PictureResource picture;
+    if (LoadPicture(module, id, &picture))
+        DrawPicture(item->hDC, item->rcItem.left, item->rcItem.top, &picture, SRCCOPY);
+}
+
 void DrawMaskedPicture(HDC dc, int x, int y, const PictureResource* picture) {
     PictureInfo info;
     if (picture->bits == nullptr || !ReadPackedBitmapInfo(picture->bits, picture->size, &info))

@@ -25,6 +25,10 @@ void DrawPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD ras
 void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD rasterOperation,
                        uint32_t tint);
 
+// Draws bitmap id of the module untinted at the item's top-left corner; a missing bitmap
+// leaves the item undrawn.
+void DrawPictureItem(HMODULE module, const DRAWITEMSTRUCT* item, int id);
+
 // Draws a masked picture, whose stored height is twice the drawn one, at (x, y): its lower half
 // (white where the background shows through) is ANDed onto the target, then its upper half (the
 // image, black where transparent) XORed over it.

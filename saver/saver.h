@@ -22,8 +22,8 @@ int FreeMainProgram();
 // Runs the mode the command line asks for; returns 0 or the quit message's parameter.
 int SaverMain(const char* commandLine);
 
-// Icon 100 of the daybook's file, for the saver's window classes.
-HICON SaverIcon();
+// Registers one of the saver's window classes: the saver's own, black, with its icon, no cursor.
+bool RegisterSaverClass(const char* name, WNDPROC procedure);
 
 LRESULT CALLBACK SaverWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK PreviewWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

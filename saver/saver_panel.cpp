@@ -29,14 +29,7 @@ HWND CreatePanel(HWND saver) {
         start.y = SaverOrbit.points[OrbitIndex].y;
         OrbitIndex = NextOrbitIndex(SaverOrbit, OrbitIndex);
     }
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = PanelWndProc;
-    windowClass.hInstance = OwnModule;
-    windowClass.hIcon = SaverIcon();
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    windowClass.lpszClassName = PanelClass;
-    RegisterClassA(&windowClass); // a failure shows as a failed creation below
+    RegisterSaverClass(PanelClass, PanelWndProc); // a failure shows as a failed creation below
     Panel = CreateWindowExA(0, PanelClass, ProgramTitle, WS_CHILD | WS_DLGFRAME, start.x, start.y,
                             760, 520, saver, nullptr, OwnModule, nullptr);
     if (Panel == nullptr)

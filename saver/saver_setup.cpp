@@ -29,13 +29,17 @@ static INT_PTR OnSetupInit(HWND dialog) {
     return FALSE;
 }
 
-static void OnSetupOk(HWND dialog, WPARAM wParam) {
+// The brush and the fonts go when the dialog does, however it ends.
+static void ReleaseSetup() {
     if (ButtonFaceBrush != nullptr)
         DeleteObject(ButtonFaceBrush);
     ButtonFaceBrush = nullptr;
+    DeleteEntryFonts();
+}
+
+static void OnSetupOk(HWND dialog, WPARAM wParam) {
     LRESULT position = SendDlgItemMessageA(dialog, IDC_SAVER_SPEED, TBM_GETPOS, 0, 0);
     AnimationSpeed = ClampAnimationSpeed(position < 0 ? 0 : static_cast<uint32_t>(position));
-    DeleteEntryFonts();
     WriteSettings();
     EndDialog(dialog, static_cast<INT_PTR>(wParam));
 }
@@ -59,13 +63,14 @@ INT_PTR CALLBACK SaverSetupProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_INITDIALOG:
         return OnSetupInit(dialog);
+    case WM_DESTROY:
+        ReleaseSetup();
+        return FALSE;
     case WM_DRAWITEM: {
         const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        PictureResource picture;
         if (item->CtlID != IDC_SAVER_PICTURE)
             return FALSE;
-        if (LoadPicture(ResourceModule, IDB_SAVER_SETUP_PICTURE, &picture))
-            DrawPicture(item->hDC, item->rcItem.left, item->rcItem.top, &picture, SRCCOPY);
+        DrawPictureItem(ResourceModule, item, IDB_SAVER_SETUP_PICTURE);
         return TRUE;
     }
     case WM_CTLCOLORDLG:

@@ -16,13 +16,13 @@ static const char PreviewClass[] = "WindowsScreenSaverPreviewClass"
                                    "Screen Saver.TavrinMorvest";
 static const char SaverTitle[] = "Screen Saver.TavrinMorvest";
 
-HICON SaverIcon() {
+static HICON SaverIcon() {
     // Loaded once: each load from the daybook's file would make a new icon.
     static HICON icon = LoadIconA(ResourceModule, MAKEINTRESOURCEA(IDI_SAVER));
     return icon;
 }
 
-static bool RegisterSaverClass(const char* name, WNDPROC procedure) {
+bool RegisterSaverClass(const char* name, WNDPROC procedure) {
     WNDCLASSA windowClass = {};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = procedure;

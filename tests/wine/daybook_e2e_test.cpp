@@ -22,12 +22,6 @@ namespace {
 
 const char InstallDirectory[] = "C:\\tavrin-e2e";
 
-std::string WindowsFile(const char* name) {
-    char directory[MAX_PATH];
-    GetWindowsDirectoryA(directory, MAX_PATH);
-    return std::string(directory) + "\\" + name;
-}
-
 class DaybookTest : public ::testing::Test {
   protected:
     void SetUp() override {

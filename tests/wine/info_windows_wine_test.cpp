@@ -27,12 +27,6 @@
 
 namespace {
 
-std::string Text(HWND window, int id) {
-    char text[2048] = "";
-    GetDlgItemTextA(window, id, text, sizeof text);
-    return text;
-}
-
 RECT PlaceInParent(HWND control) {
     RECT place;
     GetWindowRect(control, &place);
@@ -102,7 +96,7 @@ TEST_F(InfoWindows, TheLogoShowsOnlyWhenTheSettingsAllowAndGoesOnAClick) {
         EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - 440) / 2);
         EXPECT_NE(GetWindowLongA(logo, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
         EXPECT_EQ(GetWindowLongA(logo, GWL_STYLE) & (WS_POPUP | WS_BORDER), WS_POPUP | WS_BORDER);
-        EXPECT_EQ(Text(logo, IDC_LOGO_NOTICE), LoadText(IDS_LOGO_NOTICE));
+        EXPECT_EQ(ControlText(logo, IDC_LOGO_NOTICE), LoadText(IDS_LOGO_NOTICE));
         HFONT font =
             reinterpret_cast<HFONT>(SendDlgItemMessageA(logo, IDC_LOGO_NOTICE, WM_GETFONT, 0, 0));
         LOGFONTA described = {};
@@ -152,7 +146,7 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
     std::string title, credits;
     bool aboutStayed = false;
     ASSERT_TRUE(RunFromMainWindow(CMD_ABOUT, "", [&](HWND about) {
-        title = Text(about, IDC_ABOUT_TITLE);
+        title = ControlText(about, IDC_ABOUT_TITLE);
         RECT frame, client;
         GetWindowRect(about, &frame);
         GetClientRect(about, &client);
@@ -170,8 +164,8 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         EXPECT_EQ(strip.top, 2);
         EXPECT_EQ(strip.right - strip.left, client.right - 20);
         EXPECT_EQ(strip.bottom - strip.top, 15);
-        EXPECT_EQ(Text(about, IDC_NOTICE_LINE), TEXT_MARKETER_NOTICE);
-        EXPECT_EQ(Text(about, IDC_ABOUT_SUPPORT), LoadText(IDS_SUPPORT_CONTACT));
+        EXPECT_EQ(ControlText(about, IDC_NOTICE_LINE), TEXT_MARKETER_NOTICE);
+        EXPECT_EQ(ControlText(about, IDC_ABOUT_SUPPORT), LoadText(IDS_SUPPORT_CONTACT));
         HDC dc = GetDC(about);
         SendMessageA(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0);
         EXPECT_EQ(GetTextColor(dc), RGB(245, 245, 234));
@@ -202,7 +196,7 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         ASSERT_NE(box, nullptr);
         DWORD_PTR answer;
         SendMessageTimeoutA(box, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
-        credits = Text(box, IDC_CREDITS_TEXT);
+        credits = ControlText(box, IDC_CREDITS_TEXT);
         SendMessageA(box, WM_COMMAND, IDCANCEL, 0); // nor here
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         for (int waited = 0; waited < 5000 && IsWindow(box); waited += 20)
@@ -229,7 +223,7 @@ TEST_F(InfoWindows, TheSaversAboutHasItsLetterAndTheTemplatesSize) {
     std::string title;
     bool noNotice = false;
     WhenWindowAppears driver("#32770", "", [&](HWND about) {
-        title = Text(about, IDC_ABOUT_TITLE);
+        title = ControlText(about, IDC_ABOUT_TITLE);
         GetWindowRect(about, &frame);
         noNotice = GetDlgItem(about, IDC_NOTICE_LINE) == nullptr;
         PostMessageA(about, WM_COMMAND, IDOK, 0);
@@ -355,16 +349,20 @@ TEST_F(InfoWindows, SystemInformationShowsTheScreenItsColoursAndTheOwner) {
                          versionLine, sizeof versionLine);
     bool closedByEscape = false;
     ASSERT_TRUE(RunFromMainWindow(CMD_SYSTEM_INFORMATION, "System Information", [&](HWND box) {
-        EXPECT_EQ(Text(box, IDC_SYSINFO_WIDTH), std::to_string(GetSystemMetrics(SM_CXSCREEN)));
-        EXPECT_EQ(Text(box, IDC_SYSINFO_HEIGHT), std::to_string(GetSystemMetrics(SM_CYSCREEN)));
-        EXPECT_EQ(Text(box, IDC_SYSINFO_NETWORK), GetSystemMetrics(SM_NETWORK) ? "Yes" : "No");
-        EXPECT_EQ(Text(box, IDC_SYSINFO_SLOW), GetSystemMetrics(SM_SLOWMACHINE) ? "Yes" : "No");
-        EXPECT_EQ(Text(box, IDC_SYSINFO_COLOURS),
+        EXPECT_EQ(ControlText(box, IDC_SYSINFO_WIDTH),
+                  std::to_string(GetSystemMetrics(SM_CXSCREEN)));
+        EXPECT_EQ(ControlText(box, IDC_SYSINFO_HEIGHT),
+                  std::to_string(GetSystemMetrics(SM_CYSCREEN)));
+        EXPECT_EQ(ControlText(box, IDC_SYSINFO_NETWORK),
+                  GetSystemMetrics(SM_NETWORK) ? "Yes" : "No");
+        EXPECT_EQ(ControlText(box, IDC_SYSINFO_SLOW),
+                  GetSystemMetrics(SM_SLOWMACHINE) ? "Yes" : "No");
+        EXPECT_EQ(ControlText(box, IDC_SYSINFO_COLOURS),
                   "Your present Windows screen driver can display images having up to " + colours +
                       " colours without dithering.");
-        EXPECT_EQ(Text(box, IDC_SYSINFO_VERSION), versionLine);
-        EXPECT_EQ(Text(box, IDC_SYSINFO_OWNER), owner);
-        EXPECT_EQ(Text(box, IDC_SYSINFO_ORGANIZATION), organisation);
+        EXPECT_EQ(ControlText(box, IDC_SYSINFO_VERSION), versionLine);
+        EXPECT_EQ(ControlText(box, IDC_SYSINFO_OWNER), owner);
+        EXPECT_EQ(ControlText(box, IDC_SYSINFO_ORGANIZATION), organisation);
         PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
         for (int waited = 0; waited < 5000 && IsWindow(box); waited += 20)
             Sleep(20);

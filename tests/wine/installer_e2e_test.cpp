@@ -23,18 +23,6 @@ const char Target[] = "C:\\TavrinInstall";
 const char UninstallKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TavrinDaybook";
 
-std::string WindowsFile(const char* name) {
-    char directory[MAX_PATH];
-    GetWindowsDirectoryA(directory, MAX_PATH);
-    return std::string(directory) + "\\" + name;
-}
-
-std::string SystemFile(const char* name) {
-    char directory[MAX_PATH];
-    GetSystemDirectoryA(directory, MAX_PATH);
-    return std::string(directory) + "\\" + name;
-}
-
 std::string Installed(const char* name) {
     return std::string(Target) + "\\" + name;
 }

@@ -20,12 +20,6 @@ namespace {
 const char Directory[] = "C:\\tavrin-saver";
 const char DaybookTime[] = "Tue Dec 08 07:00:00 2026";
 
-std::string WindowsFile(const char* name) {
-    char directory[MAX_PATH];
-    GetWindowsDirectoryA(directory, MAX_PATH);
-    return std::string(directory) + "\\" + name;
-}
-
 std::string Installed(const char* name) {
     return std::string(Directory) + "\\" + name;
 }

@@ -29,12 +29,6 @@ const int BooleanControls[] = {IDC_SETUP_CLICK_TO_CLOSE,      IDC_SETUP_ONCE_PER
 uint32_t* const BooleanSettings[] = {&ClickToClose, &OncePerDay,     &ShowStartupWindow,
                                      &StayOnTop,    &WarnShowManual, &ShowDriverMessage};
 
-std::string Text(HWND window, int id) {
-    char text[1024] = "";
-    GetDlgItemTextA(window, id, text, sizeof text);
-    return text;
-}
-
 class SetupPage : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -91,7 +85,7 @@ TEST_F(SetupPage, ThePageShowsEverySettingAndTheTintsInTableOrder) {
     ASSERT_NE(page, nullptr);
     for (size_t i = 0; i < 6; ++i)
         EXPECT_EQ(IsDlgButtonChecked(page, BooleanControls[i]), values[i]) << BooleanControls[i];
-    EXPECT_EQ(Text(page, IDC_SETUP_DELAY_TIME), "25");
+    EXPECT_EQ(ControlText(page, IDC_SETUP_DELAY_TIME), "25");
     HWND tints = GetDlgItem(page, IDC_SETUP_TINT);
     ASSERT_EQ(SendMessageA(tints, CB_GETCOUNT, 0, 0), TintCount);
     for (int i = 0; i < TintCount; ++i) {
@@ -107,7 +101,7 @@ TEST_F(SetupPage, ThePageShowsEverySettingAndTheTintsInTableOrder) {
     // The arrows step from the shown value, and the box never gets a thousands separator.
     SetDlgItemTextA(page, IDC_SETUP_DELAY_TIME, "999");
     SendDlgItemMessageA(page, IDC_SETUP_DELAY_SPIN, UDM_SETPOS32, 0, 1000);
-    EXPECT_EQ(Text(page, IDC_SETUP_DELAY_TIME), "1000");
+    EXPECT_EQ(ControlText(page, IDC_SETUP_DELAY_TIME), "1000");
 
     for (int id : BooleanControls)
         SendDlgItemMessageA(page, id, BM_CLICK, 0, 0);
@@ -141,7 +135,7 @@ TEST_F(SetupPage, OutOfRangeSettingsOpenSafelyAndStoreClampedOrUnchanged) {
         TintSelection = c.tint;
         HWND page = OpenPage();
         ASSERT_NE(page, nullptr);
-        EXPECT_EQ(Text(page, IDC_SETUP_DELAY_TIME), c.shown);
+        EXPECT_EQ(ControlText(page, IDC_SETUP_DELAY_TIME), c.shown);
         EXPECT_EQ(SendDlgItemMessageA(page, IDC_SETUP_TINT, CB_GETCURSEL, 0, 0), c.selection);
         if (c.typed != nullptr)
             SetDlgItemTextA(page, IDC_SETUP_DELAY_TIME, c.typed); // as a paste would
@@ -291,7 +285,7 @@ TEST_F(Documents, F1OnThePageWarnsThenOpensTheReferenceAtSetup) {
     ASSERT_TRUE(RunSetup(
         [&](HWND, HWND page) {
             WhenWindowAppears box("#32770", "Warning", [&](HWND box) {
-                warning = Text(box, IDC_WARNING_TEXT);
+                warning = ControlText(box, IDC_WARNING_TEXT);
                 SendMessageA(box, WM_COMMAND, IDCANCEL, 0);
                 SendMessageA(box, WM_COMMAND, IDC_WARNING_HELP, 0);
                 escapeIgnored = IsWindowVisible(box) != FALSE;
@@ -348,7 +342,7 @@ TEST_F(Documents, AMissingDocumentOrProgramIsReportedWithMessage109) {
             browser_->Unregister();
         std::string message;
         WhenWindowAppears box("#32770", "Message", [&](HWND box) {
-            message = Text(box, 0xFFFF);
+            message = ControlText(box, 0xFFFF);
             PostMessageA(box, WM_COMMAND, IDOK, 0);
         });
         EXPECT_EQ(LaunchDocument(window_, "html\\manual.htm", "#DOCUMENTATION"), 0);

@@ -266,6 +266,18 @@ DWORD RunningProgram::WaitForExit(DWORD milliseconds) {
     return code;
 }
 
+std::string WindowsFile(const char* name) {
+    char directory[MAX_PATH];
+    GetWindowsDirectoryA(directory, MAX_PATH);
+    return std::string(directory) + "\\" + name;
+}
+
+std::string SystemFile(const char* name) {
+    char directory[MAX_PATH];
+    GetSystemDirectoryA(directory, MAX_PATH);
+    return std::string(directory) + "\\" + name;
+}
+
 std::string ControlText(HWND window, int id) {
     char text[2048] = "";
     SendDlgItemMessageA(window, id, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));

@@ -100,6 +100,10 @@ class RunningProgram {
     PROCESS_INFORMATION process_ = {};
 };
 
+// A file of the Windows directory and of the system directory.
+std::string WindowsFile(const char* name);
+std::string SystemFile(const char* name);
+
 // The text of a control of a window of any process.
 std::string ControlText(HWND window, int id);
 
