@@ -52,7 +52,9 @@ TEST_F(DayEntriesTest, ATextStartingWithALargeNumberIsReadAsAPicture) {
 }
 
 TEST_F(DayEntriesTest, AnUnreadableEntryEndsBothSearches) {
-    SetMonth(0, "1;One|x;Broken|3;Three;|4;Four||");
+    // Day 4 names a picture of its own, so a walk that went on past the broken entry would
+    // give 2150 rather than the day's own number.
+    SetMonth(0, "1;One|x;Broken|3;Three;|4;150;Four||");
     EXPECT_STREQ(GetEntryText(0, 1), "One");
     EXPECT_STREQ(GetEntryText(0, 4), MissingEntryText);
     DayDate date = Date(1, 4);

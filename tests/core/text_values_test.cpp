@@ -76,17 +76,26 @@ TEST(InstallPath, JoinsApplicationPathAndFileName) {
 }
 
 TEST(InstallPath, ProgramDirectoryKeepsTheDirectoryWithABackslash) {
-    char directory[300];
-    ProgramDirectory("C:\\Program Files\\Tavrin\\MORVEST.EXE", directory, sizeof directory);
-    EXPECT_STREQ(directory, "C:\\Program Files\\Tavrin\\");
-    ProgramDirectory("C:\\MORVEST.EXE", directory, sizeof directory);
-    EXPECT_STREQ(directory, "C:\\");
-    ProgramDirectory("C:MORVEST.EXE", directory, sizeof directory);
-    EXPECT_STREQ(directory, "C:\\");
-    ProgramDirectory("MORVEST.EXE", directory, sizeof directory);
-    EXPECT_STREQ(directory, "");
-    ProgramDirectory("\\\\server\\share\\MORVEST.EXE", directory, 8);
-    EXPECT_EQ(strlen(directory), 7u);
+    struct Case {
+        const char* file;
+        size_t size;
+        const char* directory;
+    } cases[] = {
+        {"C:\\Program Files\\Tavrin\\MORVEST.EXE", 300, "C:\\Program Files\\Tavrin\\"},
+        {"C:\\MORVEST.EXE", 300, "C:\\"},
+        {"C:MORVEST.EXE", 300, "C:\\"},
+        {"MORVEST.EXE", 300, ""},
+        {"C:/Tavrin/MORVEST.EXE", 300, "C:/Tavrin/"},
+        {"\\\\server\\share\\MORVEST.EXE", 8, "\\\\serve"},
+        {"C:\\MORVEST.EXE", 1, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        char directory[300];
+        memset(directory, '\\', sizeof directory); // what the buffer held must not count
+        ProgramDirectory(c.file, directory, c.size);
+        EXPECT_STREQ(directory, c.directory);
+    }
 }
 
 } // namespace
