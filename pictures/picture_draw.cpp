@@ -29,9 +29,9 @@ bool ReadPictureHeader(HMODULE module, int id, int32_t* width, int32_t* height,
     return true;
 }
 
-// A logical palette of the picture's own colour table, selected and realised in the target as
-// a foreground palette. nullptr for pictures without a colour table.
-static HPALETTE RealisePicturePalette(HDC dc, const PictureInfo& info, const unsigned char* bits,
+// A logical palette of the picture's colour table, selected and realised in the target as a
+// foreground palette. nullptr for pictures without a colour table.
+static HPALETTE RealisePicturePalette(HDC dc, const PictureInfo& info, const BITMAPINFO* header,
                                       HPALETTE* previous) {
     *previous = nullptr;
     if (info.colourCount == 0)
@@ -43,9 +43,10 @@ static HPALETTE RealisePicturePalette(HDC dc, const PictureInfo& info, const uns
     } table;
     table.version = 0x300;
     table.count = static_cast<WORD>(info.colourCount);
-    const unsigned char* colour = bits + 40;
-    for (uint32_t i = 0; i < info.colourCount; ++i, colour += 4)
-        table.entries[i] = PALETTEENTRY{colour[2], colour[1], colour[0], 0};
+    for (uint32_t i = 0; i < info.colourCount; ++i) {
+        const RGBQUAD& colour = header->bmiColors[i];
+        table.entries[i] = PALETTEENTRY{colour.rgbRed, colour.rgbGreen, colour.rgbBlue, 0};
+    }
     HPALETTE palette = CreatePalette(reinterpret_cast<LOGPALETTE*>(&table));
     if (palette != nullptr) {
         *previous = SelectPalette(dc, palette, FALSE);
@@ -54,24 +55,17 @@ static HPALETTE RealisePicturePalette(HDC dc, const PictureInfo& info, const uns
     return palette;
 }
 
-// Draws a checked packed bitmap; every object made here is released before returning.
+// Draws checked pixels with the given header and colour table in one call. Only a palette
+// display needs the picture's own palette realised first; every object made here is released
+// before returning.
 static void DrawCheckedBitmap(HDC dc, int x, int y, const PictureInfo& info,
-                              const unsigned char* bits, DWORD rasterOperation) {
-    HPALETTE previousPalette;
-    HPALETTE palette = RealisePicturePalette(dc, info, bits, &previousPalette);
-    const BITMAPINFO* header = reinterpret_cast<const BITMAPINFO*>(bits);
-    HBITMAP bitmap = CreateDIBitmap(dc, &header->bmiHeader, CBM_INIT, bits + info.pixelOffset,
-                                    header, DIB_RGB_COLORS);
-    if (bitmap != nullptr) {
-        HDC memory = CreateCompatibleDC(dc);
-        if (memory != nullptr) {
-            HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
-            BitBlt(dc, x, y, info.width, info.height, memory, 0, 0, rasterOperation);
-            SelectObject(memory, previousBitmap);
-            DeleteDC(memory);
-        }
-        DeleteObject(bitmap);
-    }
+                              const BITMAPINFO* header, const unsigned char* pixels,
+                              DWORD rasterOperation) {
+    HPALETTE previousPalette = nullptr, palette = nullptr;
+    if ((GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) != 0)
+        palette = RealisePicturePalette(dc, info, header, &previousPalette);
+    StretchDIBits(dc, x, y, info.width, info.height, 0, 0, info.width, info.height, pixels, header,
+                  DIB_RGB_COLORS, rasterOperation);
     if (palette != nullptr) {
         SelectPalette(dc, previousPalette, FALSE);
         DeleteObject(palette);
@@ -82,8 +76,9 @@ void DrawPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD ras
     PictureInfo info;
     if (picture->bits == nullptr || !ReadPackedBitmapInfo(picture->bits, picture->size, &info))
         return;
-    DrawCheckedBitmap(dc, x, y, info, static_cast<const unsigned char*>(picture->bits),
-                      rasterOperation);
+    const unsigned char* bits = static_cast<const unsigned char*>(picture->bits);
+    DrawCheckedBitmap(dc, x, y, info, reinterpret_cast<const BITMAPINFO*>(bits),
+                      bits + info.pixelOffset, rasterOperation);
 }
 
 void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD rasterOperation,
@@ -91,14 +86,17 @@ void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture, DWO
     PictureInfo info;
     if (picture->bits == nullptr || !ReadPackedBitmapInfo(picture->bits, picture->size, &info))
         return;
-    // The resource itself stays as stored: the colours are scaled in a private copy.
-    unsigned char* copy = static_cast<unsigned char*>(malloc(info.totalSize));
-    if (copy == nullptr)
-        return;
-    memcpy(copy, picture->bits, info.totalSize);
-    ScaleColourTable(copy + 40, info.colourCount, tint);
-    DrawCheckedBitmap(dc, x, y, info, copy, rasterOperation);
-    free(copy);
+    // The resource itself stays as stored: the colours are scaled in a private copy of the
+    // header and colour table, and the pixels are drawn from the resource.
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colours[256];
+    } table;
+    const unsigned char* bits = static_cast<const unsigned char*>(picture->bits);
+    memcpy(&table, bits, sizeof table.header + 4 * info.colourCount);
+    ScaleColourTable(reinterpret_cast<unsigned char*>(table.colours), info.colourCount, tint);
+    DrawCheckedBitmap(dc, x, y, info, reinterpret_cast<const BITMAPINFO*>(&table),
+                      bits + info.pixelOffset, rasterOperation);
 }
 
 void DrawPictureItem(HMODULE module, const DRAWITEMSTRUCT* item, int id) {
