@@ -21,6 +21,26 @@ static void DeriveApplicationPath() {
     ProgramDirectory(programFile, ApplicationPath, sizeof ApplicationPath);
 }
 
+// The styled common controls serve the dialogs and message boxes, not the day's plain controls:
+// the program's manifest is activated once the window is up, so that a start does not load
+// them before its first paint. Without it the dialogs still work, unstyled.
+static HANDLE UseStyledControls(HINSTANCE instance, ULONG_PTR* cookie) {
+    char path[MAX_PATH + 1] = "";
+    GetModuleFileNameA(instance, path, MAX_PATH);
+    ACTCTXA context = {};
+    context.cbSize = sizeof context;
+    context.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    context.lpSource = path;
+    context.hModule = instance;
+    context.lpResourceName = MAKEINTRESOURCEA(IDR_DIALOG_MANIFEST);
+    HANDLE styled = CreateActCtxA(&context);
+    if (styled != INVALID_HANDLE_VALUE && !ActivateActCtx(styled, cookie)) {
+        ReleaseActCtx(styled);
+        styled = INVALID_HANDLE_VALUE;
+    }
+    return styled;
+}
+
 static int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR, int showMode) {
     // The database is looked for in the directory the settings file named, then, for a
     // daybook that was moved or installed elsewhere, beside the program itself. From here on
@@ -39,11 +59,14 @@ static int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR, int sho
         RegisterMainWindowClass(instance);
     MainWindow = CreateMainWindow(instance);
     MSG message = {};
+    HANDLE styled = INVALID_HANDLE_VALUE;
+    ULONG_PTR cookie = 0;
     if (MainWindow != nullptr) {
         RefreshDisplay(MainWindow, TRUE, nullptr);
         ShowWindow(MainWindow, showMode);
         UpdateWindow(MainWindow);
         SetFocus(MainWindow);
+        styled = UseStyledControls(instance, &cookie);
         SetTimer(MainWindow, TIMER_LOGO, LogoTimerPeriod(LogoDelay), nullptr);
         if (ScreenColourDepth() <= 8 && ShowDriverMessage != 0)
             ShowChangeDriverBox(MainWindow);
@@ -51,6 +74,10 @@ static int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR, int sho
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
+    }
+    if (styled != INVALID_HANDLE_VALUE) {
+        DeactivateActCtx(0, cookie);
+        ReleaseActCtx(styled);
     }
     DeleteEntryFonts();
     UnregisterClassA(MainWindowClass, instance);

@@ -1,5 +1,7 @@
 #include "app/shared_ui.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 #include "app/start_rules.h"
@@ -42,4 +44,36 @@ unsigned ScreenColourDepth() {
         EffectiveColourDepth(GetDeviceCaps(screen, PLANES), GetDeviceCaps(screen, BITSPIXEL));
     ReleaseDC(nullptr, screen);
     return depth;
+}
+
+HMODULE LoadSystemLibrary(const char* name) {
+    char path[MAX_PATH];
+    UINT length = GetSystemDirectoryA(path, MAX_PATH);
+    if (length == 0 || length + strlen(name) + 2 > MAX_PATH)
+        return nullptr;
+    strcat(path, "\\");
+    strcat(path, name);
+    return LoadLibraryA(path);
+}
+
+AnyFunction SystemFunction(HMODULE library, const char* name) {
+    if (library == nullptr) // GetProcAddress would search the program itself
+        return nullptr;
+    return reinterpret_cast<AnyFunction>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+static HMODULE LoadedCommonControls;
+
+HMODULE CommonControls() {
+    return LoadedCommonControls;
+}
+
+bool InitControlClasses(DWORD classes) {
+    if (LoadedCommonControls == nullptr)
+        LoadedCommonControls = LoadLibraryA("comctl32.dll"); // kept for the whole run
+    typedef BOOL(WINAPI * InitFunction)(const INITCOMMONCONTROLSEX*);
+    InitFunction init = reinterpret_cast<InitFunction>(
+        SystemFunction(LoadedCommonControls, "InitCommonControlsEx"));
+    INITCOMMONCONTROLSEX wanted = {sizeof wanted, classes};
+    return init != nullptr && init(&wanted) != FALSE;
 }

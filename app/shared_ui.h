@@ -16,6 +16,24 @@ void CentreOnScreen(HWND window);
 // Gives every descendant window the font, without redrawing.
 void SetChildFonts(HWND window, HFONT font);
 
+// A system component loaded from the system directory only: a file of the same name in the
+// current directory or on the PATH must never run inside the programs.
+HMODULE LoadSystemLibrary(const char* name);
+
+// An export, as a plain function pointer for the caller to give its real type; nullptr when the
+// library or the export is missing.
+typedef void (*AnyFunction)();
+AnyFunction SystemFunction(HMODULE library, const char* name);
+
+// Registers the common-control classes asked for. The common controls serve Setup and the
+// saver's setup alone, so they are loaded at the first such call rather than at every start,
+// by name, so that the program's manifest picks the version with visual styles. False when
+// they cannot be had.
+bool InitControlClasses(DWORD classes);
+
+// The common controls' module once InitControlClasses has loaded it, else nullptr.
+HMODULE CommonControls();
+
 // A message box as the programs show them: caption "Message", the information icon.
 void ShowMessage(HWND owner, const char* text);
 

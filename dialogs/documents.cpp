@@ -1,7 +1,5 @@
 #include "dialogs/documents.h"
 
-#include <shellapi.h>
-
 #include <cstring>
 
 #include "app/shared_ui.h"
@@ -28,8 +26,14 @@ int OpenReference(HWND owner, const char* topic) {
 
 static int StartDocumentProgram(const char* document, const char* anchor) {
     char program[MAX_PATH] = "";
+    // The shell is loaded only when a document is asked for, not at every start.
+    typedef HINSTANCE(WINAPI * FindFunction)(const char*, const char*, char*);
+    HMODULE shell = LoadSystemLibrary("shell32.dll");
+    FindFunction find = reinterpret_cast<FindFunction>(SystemFunction(shell, "FindExecutableA"));
     // An empty directory, as the document is given with its full path.
-    INT_PTR found = reinterpret_cast<INT_PTR>(FindExecutableA(document, "", program));
+    INT_PTR found = find != nullptr ? reinterpret_cast<INT_PTR>(find(document, "", program)) : 0;
+    if (shell != nullptr)
+        FreeLibrary(shell);
     if (found <= 32)
         return 0;
     char commandLine[MAX_PATH + sizeof(SettingText) + 300];

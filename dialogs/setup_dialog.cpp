@@ -11,8 +11,13 @@
 #include "settings/settings.h"
 
 void ShowSetupDialog(HWND owner) {
-    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&classes);
+    typedef INT_PTR(WINAPI * SheetFunction)(LPCPROPSHEETHEADERA);
+    if (!InitControlClasses(ICC_UPDOWN_CLASS))
+        return;
+    SheetFunction showSheet =
+        reinterpret_cast<SheetFunction>(SystemFunction(CommonControls(), "PropertySheetA"));
+    if (showSheet == nullptr)
+        return;
     PROPSHEETPAGEA page = {};
     page.dwSize = sizeof page;
     page.dwFlags = PSP_USETITLE;
@@ -29,7 +34,7 @@ void ShowSetupDialog(HWND owner) {
     sheet.nPages = 1;
     sheet.nStartPage = 0;
     sheet.ppsp = &page;
-    PropertySheetA(&sheet);
+    showSheet(&sheet);
 }
 
 // The range written in a row's up-down control, which has the edit box's id plus 10000.

@@ -3,6 +3,8 @@
 
 // Resources
 #define IDR_MANIFEST 1
+// The daybook's manifest, activated by the program itself once its window is up (see main.cpp).
+#define IDR_DIALOG_MANIFEST 2
 #define IDI_SAVER 100             // icon 100; the main icon is the resource named "Tavrin"
 #define IDB_FALLBACK_PICTURE 2100 // day pictures are 2000 + month * 100 + day
 #define IDB_ABOUT_PICTURE 99

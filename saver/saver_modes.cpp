@@ -42,8 +42,7 @@ int SaverMain(const char* commandLine) {
     case 's':
         return RunFullScreen();
     case 'c': {
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
-        InitCommonControlsEx(&controls);
+        InitControlClasses(ICC_BAR_CLASSES);
         DialogBoxParamA(OwnModule, MAKEINTRESOURCEA(IDD_SAVER_SETUP), nullptr, SaverSetupProc, 0);
         return 0;
     }

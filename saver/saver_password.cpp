@@ -10,24 +10,6 @@
 uint32_t PasswordCheckActive;
 POINT LastCursorPos = {-1, -1};
 
-// A system component loaded from the system directory only: a file of the same name in the
-// current directory or on the PATH must never run inside the saver.
-static HMODULE LoadSystemLibrary(const char* name) {
-    char path[MAX_PATH];
-    UINT length = GetSystemDirectoryA(path, MAX_PATH);
-    if (length == 0 || length + strlen(name) + 2 > MAX_PATH)
-        return nullptr;
-    strcat(path, "\\");
-    strcat(path, name);
-    return LoadLibraryA(path);
-}
-
-// An export, as a plain function pointer for the caller to give its real type.
-typedef void (*AnyFunction)();
-static AnyFunction SystemFunction(HMODULE library, const char* name) {
-    return reinterpret_cast<AnyFunction>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-}
-
 static bool PasswordWanted() {
     HKEY key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_READ, &key) !=

@@ -28,8 +28,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showMod
     HFONT font = nullptr;
     if (black) {
         window = CreateWindowExA(WS_EX_TOPMOST, "TavrinBaseline", "Baseline", WS_POPUP | WS_VISIBLE,
-                                 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                                 GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, nullptr);
+                                 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                 nullptr, nullptr, instance, nullptr);
     } else {
         window = CreateWindowExA(0, "TavrinBaseline", "Baseline",
                                  WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,

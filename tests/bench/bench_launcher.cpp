@@ -1,11 +1,9 @@
 // Starts programs and measures them from outside, as a user's machine would see them.
 //   bench_launcher start COUNT DAYBOOK BASELINE
-//       starts the two in turn COUNT times each (the order swapping every round) and prints,
-//       for each, the median time from CreateProcess until its window is visible with text in
-//       control 102, and the median peak working set at that moment
-//   bench_launcher cpu SECONDS PROGRAM [ARGUMENTS]
-//       starts the program, lets it settle for three seconds, then prints the share of one core
-//       its process used over the next SECONDS
+// starts the two in turn COUNT times each (the order swapping every round) and prints, for
+// each, the median time from CreateProcess until its window is visible with text in control
+// 102, and the median peak working set at that moment. (The saver's CPU time is read off the
+// host by tools/bench.sh: under Wine, GetProcessTimes of another process reads zero.)
 #include <windows.h>
 
 #include <psapi.h>
@@ -121,53 +119,11 @@ int TimeStarts(int count, const std::string& daybook, const std::string& baselin
     return 0;
 }
 
-double CpuSeconds(HANDLE process) {
-    FILETIME created, ended, kernel, user;
-    if (!GetProcessTimes(process, &created, &ended, &kernel, &user))
-        return -1;
-    auto value = [](FILETIME t) {
-        return (static_cast<unsigned long long>(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 1e7;
-    };
-    return value(kernel) + value(user);
-}
-
-int MeasureCpu(double seconds, const std::string& commandLine) {
-    PROCESS_INFORMATION process;
-    if (!Start(commandLine, &process)) {
-        fprintf(stderr, "cannot start %s\n", commandLine.c_str());
-        return 1;
-    }
-    Sleep(3000);
-    LARGE_INTEGER begin, end;
-    double before = CpuSeconds(process.hProcess);
-    QueryPerformanceCounter(&begin);
-    Sleep(static_cast<DWORD>(seconds * 1000));
-    double after = CpuSeconds(process.hProcess);
-    QueryPerformanceCounter(&end);
-    bool running = WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;
-    printf("cpu_percent %.3f pid %lu\n", 100 * (after - before) / Seconds(begin, end),
-           process.dwProcessId);
-    TerminateProcess(process.hProcess, 0);
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    if (!running)
-        fprintf(stderr, "%s ended before the measurement did\n", commandLine.c_str());
-    return running ? 0 : 1;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc == 5 && std::string(argv[1]) == "start")
         return TimeStarts(atoi(argv[2]), argv[3], argv[4]);
-    if (argc >= 4 && std::string(argv[1]) == "cpu") {
-        std::string line = std::string("\"") + argv[3] + "\"";
-        for (int i = 4; i < argc; ++i)
-            line += std::string(" ") + argv[i];
-        return MeasureCpu(atof(argv[2]), line);
-    }
-    fprintf(stderr, "usage: bench_launcher start COUNT DAYBOOK BASELINE\n"
-                    "       bench_launcher cpu SECONDS PROGRAM [ARGUMENTS]\n");
+    fprintf(stderr, "usage: bench_launcher start COUNT DAYBOOK BASELINE\n");
     return 2;
 }

@@ -34,9 +34,9 @@ double Now() {
 
 // Rounds of `batch` runs of each side in turn, the order swapping every round; the medians of
 // the rounds, in microseconds a run.
-void Compare(const char* figure, int batch, const std::function<void()>& ours,
-             const std::function<void()>& baseline,
-             const std::function<void(int)>& prepare = [](int) {}) {
+void Compare(
+    const char* figure, int batch, const std::function<void()>& ours,
+    const std::function<void()>& baseline, const std::function<void(int)>& prepare = [](int) {}) {
     std::vector<double> times[2];
     for (int round = 0; round < 41; ++round) {
         for (int turn = 0; turn < 2; ++turn) {
@@ -51,8 +51,7 @@ void Compare(const char* figure, int batch, const std::function<void()>& ours,
     }
     for (auto& t : times)
         std::sort(t.begin(), t.end());
-    printf("%s %.2f %.2f\n", figure, times[0][times[0].size() / 2],
-           times[1][times[1].size() / 2]);
+    printf("%s %.2f %.2f\n", figure, times[0][times[0].size() / 2], times[1][times[1].size() / 2]);
 }
 
 int LargestDayPicture() {
@@ -84,8 +83,8 @@ void ComparePictures() {
         "picture_us", 200, [&] { DrawDayPicture(ResourceModule, &item, id); },
         [&] {
             StretchDIBits(canvas.dc(), 0, 420 - info.height, info.width, info.height, 0, 0,
-                          info.width, info.height, bits + info.pixelOffset, header,
-                          DIB_RGB_COLORS, SRCCOPY);
+                          info.width, info.height, bits + info.pixelOffset, header, DIB_RGB_COLORS,
+                          SRCCOPY);
         });
 }
 
