@@ -2139,25 +2139,6 @@ def maple_leaf(S, x, y, s=30, color="red", angle=0):
           % (S.at(x, y, s / 34, float(angle)), d, S.lin([lighten(c, 0.25), c, shade(c, 0.75)]), shade(c, 0.6)))
 
 
-@motif("horse")
-def horse(S, x, y, s=40, color="#6a4028", rider=None, flip=0):
-    """A galloping horse (with a rider in colours when rider=colour); y is the ground."""
-    x, y, s = float(x), float(y), float(s)
-    c = S.lit(color)
-    body = ("M-14,-20 C-10,-25 6,-25 10,-22 L17,-32 C19,-34 22,-33 24,-31 L26,-27 L23,-26 L21,-28 L14,-19 "
-            "C15,-15 13,-13 10,-13 L15,-6 L19,-3 L17,-2 L12,-5 L7,-11 C1,-11 -4,-11 -8,-12 L-13,-4 L-16,0 L-18,-1 L-15,-6 L-13,-13 "
-            "C-16,-13 -18,-11 -22,-7 L-23,-9 C-20,-13 -17,-16 -14,-20 Z")
-    parts = ['<path d="%s" fill="%s"/>' % (body, S.lin([lighten(c, 0.2), shade(c, 0.75)])),
-             '<path d="M-14,-20 C-20,-22 -24,-18 -27,-12 C-23,-15 -20,-17 -15,-17 Z" fill="%s"/>' % shade(c, 0.6),
-             '<path d="M16,-31 C13,-29 12,-25 11,-22 L14,-24 Z" fill="%s"/>' % shade(c, 0.55)]
-    if rider:
-        r = S.col(rider)
-        parts.append('<path d="M-2,-24 L-1,-32 C0,-36 4,-37 5,-33 L5,-26 L8,-22 L6,-21 L2,-24 Z" fill="%s"/><circle cx="3" cy="-38" r="2.8" fill="%s"/>'
-                     % (r, S.lit("#e8c8a8")))
-        parts.append('<path d="M0,-40 C1,-43 6,-43 6,-39 Z" fill="%s"/>' % shade(r, 0.8))
-    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 40, 0, bool(int(flip))), "".join(parts)))
-
-
 @motif("bamboo")
 def bamboo(S, x, y=0, h=140, lean=6, slips="red,gold,sky,rose,lime"):
     """A bamboo stem with leaves and coloured paper slips hanging from it."""
@@ -2300,22 +2281,6 @@ def columns(S, x, y, s=50, count=4, broken=1, color="#e0d6c4"):
         if h == 40:
             parts.append('<rect x="%s" y="-43" width="11" height="3" fill="%s"/>' % (n(px - 5.5), shade(c, 0.9)))
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 50), "".join(parts)))
-
-
-@motif("tiger")
-def tiger(S, x, y, s=50):
-    """A tiger's face looking out from the grass; y is the chin."""
-    x, y, s = float(x), float(y), float(s)
-    o = S.lit("#f08a2a")
-    parts = ['<circle cx="-15" cy="-36" r="6" fill="%s"/><circle cx="15" cy="-36" r="6" fill="%s"/>' % (o, o),
-             '<circle cx="-15" cy="-36" r="3" fill="#f4e6d0"/><circle cx="15" cy="-36" r="3" fill="#f4e6d0"/>',
-             '<path d="M0,-40 C14,-40 21,-30 21,-20 C21,-8 12,0 0,0 C-12,0 -21,-8 -21,-20 C-21,-30 -14,-40 0,-40 Z" fill="%s"/>' % S.rad([lighten(o, 0.2), o, shade(o, 0.75)], 0.5, 0.4, 0.7),
-             '<path d="M-21,-16 C-14,-18 -8,-6 0,-6 C8,-6 14,-18 21,-16 C20,-6 12,0 0,0 C-12,0 -20,-6 -21,-16 Z" fill="#f8f0e4"/>',
-             '<path d="M-3,-38 L0,-31 L3,-38 M-9,-37 L-6,-32 M9,-37 L6,-32 M-21,-24 L-14,-23 M-21,-19 L-15,-20 M21,-24 L14,-23 M21,-19 L15,-20" stroke="#1a1410" stroke-width="1.6" fill="none" stroke-linecap="round"/>',
-             '<ellipse cx="-7" cy="-23" rx="3.2" ry="2.6" fill="#f4d040"/><ellipse cx="7" cy="-23" rx="3.2" ry="2.6" fill="#f4d040"/>',
-             '<ellipse cx="-7" cy="-23" rx="1" ry="2.3" fill="#1a1410"/><ellipse cx="7" cy="-23" rx="1" ry="2.3" fill="#1a1410"/>',
-             '<path d="M-3,-14 L3,-14 L0,-10.5 Z" fill="#d86a6a"/><path d="M0,-10.5 L0,-8 M0,-8 Q-3,-6 -5,-8 M0,-8 Q3,-6 5,-8" stroke="#1a1410" stroke-width="0.8" fill="none"/>']
-    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 44), "".join(parts)))
 
 
 @motif("loaf")
@@ -3550,3 +3515,162 @@ def king(S, x, y, h=30, robe="crimson", crown="gold", gift=1):
     if int(gift):
         parts.append('<rect x="7" y="-16" width="5" height="5" rx="1" fill="%s"/><path d="M7,-13.5 h5" stroke="#ffffff" stroke-width="0.6"/>' % c)
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, h / 32), "".join(parts)))
+
+
+# ---------------------------------------------------------------- people and second-edition motifs
+
+def _flame(S, x, y, k=1.0, glow=1):
+    """A small candle flame with its halo at (x, y) in local units (drawn by the caller's group)."""
+    halo = '<circle cx="%s" cy="%s" r="%s" fill="%s"/>' % (n(x), n(y), n(5 * k), S.glow("#ffd070", 0.7)) if glow else ""
+    return halo + ('<path d="M%s,%s q%s,%s 0,%s q%s,%s 0,%s Z" fill="#ffd860"/><circle cx="%s" cy="%s" r="%s" fill="#fff8d8"/>'
+                   % (n(x), n(y + 1.2 * k), n(-1.2 * k), n(-1.4 * k), n(-3 * k), n(1.2 * k), n(1.6 * k), n(3 * k),
+                      n(x), n(y + 0.4 * k), n(0.45 * k)))
+
+
+@motif("person")
+def person(S, x, y, h=50, robe="#3a4a6a", skin="#f0c8a8", hair="#5a3a24", view="front", hat="none", hold="none",
+           sash=None, cape=None, beard=0, back=None, legs="#2a2a38", glow=0, flip=0):
+    """A person with a face: front view in a long robe (a girl's gown, a bishop's vestments) or side
+    view walking (legs, coat, something stuck on the back). hat: none, candles, mitre; hold: none,
+    candle, crozier, point; back: a colour for a paper fish on the back (side view). glow=1 keeps
+    the colours as if lit by the person's own candles."""
+    x, y, h = float(x), float(y), float(h)
+    col = S.col if int(glow) else S.lit
+    rc, sk, hc = col(robe), col(skin), col(hair)
+    dk = "#2a2028"
+    p = []
+    if view == "side":
+        lc = col(legs)
+        p.append('<path d="M-1,-42 L-6,-29" stroke="%s" stroke-width="2.8" stroke-linecap="round"/>' % shade(rc, 0.7))
+        p.append('<path d="M-0.5,-24 L-3,-13 L-6.5,-1.5 M0.5,-24 L3.5,-13 L5,-1.5" stroke="%s" stroke-width="3.4" fill="none" stroke-linecap="round" stroke-linejoin="round"/>' % lc)
+        p.append('<path d="M-9,-0.2 C-9,-2.4 -4,-3 -4.2,-0.2 Z M3.4,-0.2 C3.4,-3 8.4,-2.4 8.4,-0.2 Z" fill="%s"/>' % dk)
+        p.append('<path d="M-5,-44 C-7,-37 -7.5,-28 -6.5,-21 L6,-21 C6.5,-29 6.5,-38 4.5,-44 Q0,-46.5 -5,-44 Z" fill="%s"/>'
+                 % S.lin([lighten(rc, 0.15), rc, shade(rc, 0.75)], 0, 0, 1, 0))
+        if back:
+            fc = S.col(back)
+            p.append('<g transform="translate(-6.6,-34) rotate(-8)"><path d="M0,-6 C3,-3 3,3 0,5.5 C-3,3 -3,-3 0,-6 Z M0,5 L-2.6,8.5 L2.6,8.5 Z" fill="%s" stroke="%s" stroke-width="0.4"/>'
+                     '<circle cx="0.6" cy="-3" r="0.6" fill="%s"/><path d="M-1.6,0 Q0,1 1.6,0 M-1.6,2 Q0,3 1.6,2" stroke="%s" stroke-width="0.4" fill="none"/>'
+                     '<rect x="-2.4" y="-7.2" width="4.8" height="1.6" fill="#f4f0e0" opacity="0.9" transform="rotate(10)"/></g>'
+                     % (fc, shade(fc, 0.6), dk, shade(fc, 0.6)))
+        arm = "M1,-42 L8,-40" if hold == "point" else "M1,-42 L6,-29"
+        p.append('<path d="%s" stroke="%s" stroke-width="2.8" stroke-linecap="round"/>' % (arm, rc))
+        hx, hy = (9, -40) if hold == "point" else (6.4, -28)
+        p.append('<circle cx="%s" cy="%s" r="1.5" fill="%s"/>' % (n(hx), n(hy), sk))
+        p.append('<rect x="-1.4" y="-47.5" width="3" height="4" fill="%s"/>' % shade(sk, 0.9))
+        p.append('<circle cx="0.6" cy="-51" r="5.2" fill="%s"/>' % S.rad([lighten(sk, 0.2), sk, shade(sk, 0.85)], 0.6, 0.4, 0.7))
+        p.append('<path d="M5.5,-51 l1.3,1.6 l-1.5,0.4 Z" fill="%s"/>' % sk)
+        p.append('<path d="M-4.8,-49.5 C-6.4,-56 0,-58.4 4.8,-54.4 C2.6,-54.4 0,-53.6 -1.2,-51 C-1.8,-49 -2.8,-47.4 -4.8,-49.5 Z" fill="%s"/>' % hc)
+        p.append('<circle cx="3.2" cy="-51.4" r="0.65" fill="%s"/><path d="M3,-47.8 Q4,-47.2 4.8,-47.9" stroke="%s" stroke-width="0.5" fill="none"/>' % (dk, shade(sk, 0.6)))
+    else:
+        if hold == "crozier":
+            p.append('<path d="M11,0 L11,-62 C11,-68.5 18.5,-68.5 18.5,-63 C18.5,-60 15.5,-60 15.5,-62.5" stroke="%s" stroke-width="1.5" fill="none" stroke-linecap="round"/>' % S.col("gold"))
+        p.append('<ellipse cx="-4" cy="-0.4" rx="3" ry="1.3" fill="%s"/><ellipse cx="4" cy="-0.4" rx="3" ry="1.3" fill="%s"/>' % (dk, dk))
+        p.append('<path d="M-7,-44 C-9,-30 -12,-12 -13,-1 Q0,1 13,-1 C12,-12 9,-30 7,-44 Q0,-46.5 -7,-44 Z" fill="%s"/>'
+                 % S.lin([lighten(rc, 0.2), rc, shade(rc, 0.8)], 0, 0, 1, 0))
+        p.append('<path d="M-3,-30 L-5.5,-2 M3,-30 L5.5,-2 M0,-28 L0,-1" stroke="%s" stroke-width="0.5" fill="none" opacity="0.6"/>' % shade(rc, 0.75))
+        if cape:
+            cc = col(cape)
+            p.append('<path d="M-7.6,-44 C-11,-30 -13,-14 -13.4,-5 L-6,-5 C-5,-20 -3,-36 0,-44 C3,-36 5,-20 6,-5 L13.4,-5 C13,-14 11,-30 7.6,-44 Q0,-47 -7.6,-44 Z" fill="%s" stroke="%s" stroke-width="0.8"/>'
+                     % (S.lin([lighten(cc, 0.15), cc, shade(cc, 0.7)], 0, 0, 1, 0), S.col("gold")))
+        if sash:
+            p.append('<path d="M-9.4,-29.5 Q0,-27.5 9.4,-29.5 L9.8,-26.5 Q0,-24.5 -9.8,-26.5 Z" fill="%s"/>' % col(sash))
+        if hold in ("candle", "none"):
+            for sgn in (-1, 1):
+                if hold == "candle":
+                    d = "M%s,-44 C%s,-40 %s,-33 %s,-31 L%s,-34 C%s,-35 %s,-39 %s,-42 Z" % (
+                        n(7 * sgn), n(11 * sgn), n(10 * sgn), n(3 * sgn), n(2 * sgn), n(6 * sgn), n(6.5 * sgn), n(5 * sgn))
+                else:
+                    d = "M%s,-44 C%s,-38 %s,-30 %s,-24 L%s,-24 C%s,-30 %s,-36 %s,-41 Z" % (
+                        n(7 * sgn), n(10 * sgn), n(11 * sgn), n(11 * sgn), n(8.5 * sgn), n(8.5 * sgn), n(7.5 * sgn), n(5 * sgn))
+                p.append('<path d="%s" fill="%s"/>' % (d, shade(rc, 0.9)))
+            hands = ((-1.8, -32.5), (1.8, -32.5)) if hold == "candle" else ((-9.8, -23.5), (9.8, -23.5))
+        else:
+            p.append('<path d="M-7,-44 C-10,-38 -11,-30 -11,-24 L-8.5,-24 C-8.5,-30 -7.5,-36 -5,-41 Z M7,-44 C10,-42 11,-38 11,-33 L8.6,-33 C8.6,-37 7.6,-39 5,-41 Z" fill="%s"/>' % shade(cape and col(cape) or rc, 0.9))
+            hands = ((-9.8, -23.5), (10.6, -33))
+        for hx, hy in hands:
+            p.append('<circle cx="%s" cy="%s" r="1.6" fill="%s"/>' % (n(hx), n(hy), sk))
+        if hold == "candle":
+            p.append('<rect x="-0.9" y="-40" width="1.8" height="7.5" fill="#f8f2e0"/>' + _flame(S, 0, -41.5, 1.1))
+        p.append('<rect x="-1.6" y="-47" width="3.2" height="4" fill="%s"/>' % shade(sk, 0.9))
+        p.append('<path d="M-5.8,-52 C-7.5,-48 -8,-45 -8.8,-42.4 L-5,-43.2 L-4,-47 Z M5.8,-52 C7.5,-48 8,-45 8.8,-42.4 L5,-43.2 L4,-47 Z" fill="%s"/>' % hc)
+        p.append('<circle cx="0" cy="-51" r="5.5" fill="%s"/>' % S.rad([lighten(sk, 0.2), sk, shade(sk, 0.85)], 0.45, 0.4, 0.7))
+        p.append('<path d="M-5.6,-51.5 C-6,-57.6 6,-57.6 5.6,-51.5 C3,-54.6 -3,-54.6 -5.6,-51.5 Z" fill="%s"/>' % hc)
+        p.append('<circle cx="-2" cy="-50.6" r="0.6" fill="%s"/><circle cx="2" cy="-50.6" r="0.6" fill="%s"/>' % (dk, dk))
+        p.append('<circle cx="-3.2" cy="-48.8" r="1" fill="#f08080" opacity="0.35"/><circle cx="3.2" cy="-48.8" r="1" fill="#f08080" opacity="0.35"/>')
+        if int(beard):
+            bc = col("#f4f0ea")
+            p.append('<path d="M-5.2,-50 C-5.4,-44 -2.4,-40.4 0,-40 C2.4,-40.4 5.4,-44 5.2,-50 C3.4,-47.2 -3.4,-47.2 -5.2,-50 Z" fill="%s"/>'
+                     '<path d="M-2.6,-48.4 Q0,-49.4 2.6,-48.4 Q0,-47.6 -2.6,-48.4 Z" fill="%s"/>' % (bc, shade(bc, 0.9)))
+        else:
+            p.append('<path d="M-1.2,-48.2 Q0,-47.3 1.2,-48.2" stroke="%s" stroke-width="0.5" fill="none"/>' % shade(sk, 0.6))
+        if hat == "candles":
+            p.append('<ellipse cx="0" cy="-56.4" rx="6.4" ry="1.7" fill="%s"/>' % col("#3a7a48"))
+            p.append("".join('<circle cx="%s" cy="-56" r="0.55" fill="#e03040"/>' % n(bx) for bx in (-5, -1.2, 3.4)))
+            for cx_, ch in ((-4.6, 4.6), (-2.3, 5.4), (0, 6), (2.3, 5.4), (4.6, 4.6)):
+                p.append('<rect x="%s" y="%s" width="1.2" height="%s" fill="#fbf6e8"/>' % (n(cx_ - 0.6), n(-56.6 - ch), n(ch)))
+                p.append(_flame(S, cx_, -58 - ch, 0.8, glow=1))
+        elif hat == "mitre":
+            p.append('<path d="M-5.4,-54.6 L-6.4,-61 Q-3,-65.5 0,-70 Q3,-65.5 6.4,-61 L5.4,-54.6 Z" fill="%s"/>'
+                     '<path d="M0,-70 L0,-54.6 M-5.8,-56 L5.8,-56" stroke="%s" stroke-width="1.2"/><path d="M0,-66 v4.4 M-1.7,-64 h3.4" stroke="%s" stroke-width="0.8"/>'
+                     % (S.lin([col("#fbf8f0"), col("#e0d6c0")]), S.col("gold"), S.col("crimson")))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, h / 60, 0, bool(int(flip))), "".join(p)))
+
+
+@motif("horse")
+def horse(S, x, y, s=40, color="#6a4028", rider=None, flip=0):
+    """A galloping horse on four legs (with a rider in colours when rider=colour); y is the ground."""
+    x, y, s = float(x), float(y), float(s)
+    c = S.lit(color)
+    far = shade(c, 0.68)
+    hoof = shade(c, 0.35)
+    def leg(pts, colour):
+        d = "M" + " L".join("%s,%s" % (n(a), n(b)) for a, b in pts)
+        ex, ey = pts[-1]
+        return ('<path d="%s" stroke="%s" stroke-width="2.7" fill="none" stroke-linecap="round" stroke-linejoin="round"/>'
+                '<ellipse cx="%s" cy="%s" rx="1.6" ry="1.1" fill="%s"/>' % (d, colour, n(ex), n(ey), hoof))
+    parts = [leg(((-8, -14), (-5, -7), (-7, -1)), far), leg(((6, -14), (5, -7), (3, -1)), far),
+             '<path d="M-15,-21 C-20,-22 -24,-18 -26,-11 C-22,-14 -19,-16.5 -14.5,-17.5 Z" fill="%s"/>' % shade(c, 0.55),
+             '<path d="M-15,-22 C-12,-27 6,-27.5 11,-23.5 C14,-20.5 13.5,-14.5 9.5,-12.5 C2,-10.5 -8,-10.5 -13,-12 C-17,-14 -18,-19 -15,-22 Z" fill="%s"/>'
+             % S.lin([lighten(c, 0.2), c, shade(c, 0.78)]),
+             '<path d="M7,-24 C10,-28 14,-32 17,-35 C18,-36.5 20,-37 21.5,-36 L26.2,-31 C27.2,-29.8 26.2,-28.2 25,-28.6 L20,-30.4 C17,-27 15,-22 12,-17.5 Z" fill="%s"/>'
+             % S.lin([lighten(c, 0.2), c]),
+             '<path d="M18.6,-36 L18.4,-39.6 L20.6,-36.6 Z" fill="%s"/>' % shade(c, 0.7),
+             '<path d="M17.6,-35.6 C14,-33 10,-29 6.6,-24.4 L9.6,-24.6 C12,-28.5 15,-32 18.6,-34.6 Z" fill="%s"/>' % shade(c, 0.5),
+             '<circle cx="21" cy="-33.4" r="0.7" fill="#1a1410"/>',
+             leg(((-10, -14), (-13, -7), (-18, -2)), c), leg(((8, -15), (13.5, -10), (17.5, -7)), c)]
+    if rider:
+        r = S.col(rider)
+        parts.append('<g transform="translate(0,-2)"><path d="M-2,-24 L-1,-32 C0,-36 4,-37 5,-33 L5,-26 L8,-22 L6,-21 L2,-24 Z" fill="%s"/><circle cx="3" cy="-38" r="2.8" fill="%s"/>'
+                     '<path d="M0,-40 C1,-43 6,-43 6,-39 Z" fill="%s"/></g>' % (r, S.lit("#e8c8a8"), shade(r, 0.8)))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 40, 0, bool(int(flip))), "".join(parts)))
+
+
+@motif("tiger")
+def tiger(S, x, y, s=50, flip=0):
+    """A tiger walking through the grass, seen from the side; y is the ground, s its length."""
+    x, y, s = float(x), float(y), float(s)
+    o = S.lit("#e8842a")
+    far = shade(o, 0.7)
+    ink = "#1e1610"
+    body = ("M-24,-26 C-14,-30.5 8,-30.5 16,-27.5 C20,-26 22,-22 22,-18 C22,-14 18,-12 14,-12 L-18,-12 "
+            "C-24,-12 -28,-16 -28,-20 C-28,-23 -27,-25 -24,-26 Z")
+    clip = S.uid("t")
+    S.defs.append('<clipPath id="%s"><path d="%s"/></clipPath>' % (clip, body))
+    stripes = "".join('<path d="M%s,-31 q2.4,5 -0.6,10 M%s,-12 q-1.8,-3 0.4,-6" />' % (n(sx), n(sx + 1.6)) for sx in range(-22, 16, 5))
+    p = ['<path d="M-16,-14 L-14,-1 M12,-14 L10,-1" stroke="%s" stroke-width="4.4" stroke-linecap="round"/>' % far,
+         '<path d="M-27,-22 C-36,-22 -38,-12 -33,-6" stroke="%s" stroke-width="2.8" fill="none" stroke-linecap="round"/>'
+         '<path d="M-27,-22 C-36,-22 -38,-12 -33,-6" stroke="%s" stroke-width="2.9" fill="none" stroke-dasharray="1.6 3.2"/>' % (o, ink),
+         '<path d="%s" fill="%s"/>' % (body, S.lin([lighten(o, 0.25), o, shade(o, 0.8)])),
+         '<g clip-path="url(#%s)"><path d="M-26,-11 C-12,-15 6,-15 22,-11 L22,-8 L-26,-8 Z" fill="%s"/>'
+         '<g stroke="%s" stroke-width="1.5" fill="none" stroke-linecap="round">%s</g></g>' % (clip, S.lit("#f6eee0"), ink, stripes),
+         '<path d="M-20,-14 L-22,-7 L-18,-1 M16,-14 L18,-1" stroke="%s" stroke-width="4.6" fill="none" stroke-linecap="round" stroke-linejoin="round"/>' % o,
+         '<path d="M-22,-6 l1.4,-0.6 M18,-5 l1.6,0 M-16,-6 l1.4,0" stroke="%s" stroke-width="1" />' % ink,
+         '<ellipse cx="-17.6" cy="-0.6" rx="2.8" ry="1.3" fill="%s"/><ellipse cx="19" cy="-0.6" rx="2.8" ry="1.3" fill="%s"/>' % (o, o),
+         '<circle cx="21" cy="-33.6" r="2.4" fill="%s"/><circle cx="21" cy="-33.6" r="1.1" fill="%s"/>' % (o, ink),
+         '<path d="M17.6,-30 C19.6,-35.4 30,-35.4 32,-30.4 C34,-26 33.4,-20.6 28.4,-18.6 C24,-17.4 19,-19 17.6,-23 Z" fill="%s"/>'
+         % S.rad([lighten(o, 0.25), o, shade(o, 0.8)], 0.5, 0.4, 0.7),
+         '<path d="M24,-22.4 C27,-24.6 32.6,-24.2 33.2,-21.4 C32.8,-19.4 29.6,-18.2 26.4,-18.6 C24.6,-19 23.6,-20.6 24,-22.4 Z M18,-25 C19.4,-22 21.4,-20.4 23.4,-20 L19.6,-19 Z" fill="%s"/>' % S.lit("#f6eee0"),
+         '<path d="M31.6,-24.8 L33.6,-24 L32.6,-22.6 Z" fill="#3a2a2a"/>',
+         '<ellipse cx="27.2" cy="-27.6" rx="1.5" ry="1.1" fill="#f0d040"/><ellipse cx="27.4" cy="-27.6" rx="0.4" ry="1" fill="%s"/>' % ink,
+         '<path d="M22,-33 q1.4,2.6 0,5 M25,-34.4 q1,2 0,3.6 M19.2,-26.6 q2,0.4 3.4,2 M30.6,-30.4 q-1.6,0.6 -2.2,1.8" stroke="%s" stroke-width="1" fill="none" stroke-linecap="round"/>' % ink]
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 70, 0, bool(int(flip))), "".join(p)))
