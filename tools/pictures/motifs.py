@@ -389,10 +389,18 @@ def comet(S, x, y, length=40, angle=200):
 
 @motif("planet")
 def planet(S, x, y, r=9, color="#e0b878", ring=1):
-    """A ringed planet."""
+    """A planet; ring=1 gives it broad rings, ring=2 faint thin rings seen nearly upright, as for a
+    planet tipped on its side."""
     x, y, r = float(x), float(y), float(r)
     c = S.col(color)
     body = S.rad([lighten(c, 0.4), c, shade(c, 0.5)], 0.35, 0.35, 0.75)
+    if int(ring) == 2:
+        back = '<path d="M0,%s A%s,%s 0 0 1 0,%s" fill="none" stroke="#c8e0e8" stroke-width="0.5" opacity="0.45"/>' % (n(-r * 1.8), n(r * 0.3), n(r * 1.8), n(r * 1.8))
+        front = '<path d="M0,%s A%s,%s 0 0 0 0,%s" fill="none" stroke="#dcecf0" stroke-width="0.6" opacity="0.6"/>' % (n(-r * 1.8), n(r * 0.3), n(r * 1.8), n(r * 1.8))
+        S.add('<g transform="%s">%s<circle r="%s" fill="%s"/><path d="M%s,%s A%s,%s 0 0 0 %s,%s" stroke="%s" stroke-width="%s" fill="none" opacity="0.35"/>%s</g>'
+              % (S.at(x, y, 1, 8), back, n(r), body, n(-r * 0.2), n(-r * 0.98), n(r * 0.3), n(r), n(-r * 0.2), n(r * 0.98),
+                 lighten(c, 0.5), n(r * 0.25), front))
+        return
     ring_back = ('<path d="M%s,0 A%s,%s 0 0 1 %s,0" fill="none" stroke="#e8dcc0" stroke-width="1.4" opacity="0.8"/>'
                  % (n(-r * 1.9), n(r * 1.9), n(r * 0.5), n(r * 1.9)))
     ring_front = ('<path d="M%s,0 A%s,%s 0 0 0 %s,0" fill="none" stroke="#f4ead0" stroke-width="1.6"/>'
@@ -1271,8 +1279,10 @@ def bunting(S, y=None, colors="red,gold,blue,green", count=9, sag=10):
 
 
 @motif("flag")
-def flag(S, x, y, h=50, colors="red,white,blue", vertical=0):
-    """A flag of plain stripes waving on a pole; colours from top to bottom (or left to right)."""
+def flag(S, x, y, h=50, colors="red,white,blue", vertical=0, saltire=None, canton=None, emblem=None):
+    """A flag of plain stripes waving on a pole; colours from top to bottom (or left to right).
+    saltire=colour lays a diagonal cross over it; canton=colour a starred corner; emblem=colour a
+    maple leaf in the middle."""
     x, y, h = float(x), float(y), float(h)
     cols = [S.col(c) for c in str(colors).split(",")]
     k = h / 50
@@ -1289,6 +1299,14 @@ def flag(S, x, y, h=50, colors="red,white,blue", vertical=0):
             stripes.append('<rect x="%s" y="-56" width="%s" height="30" fill="%s"/>' % (n(0.8 + i * w / count), n(w / count + 0.3), c))
         else:
             stripes.append('<rect x="0" y="%s" width="30" height="%s" fill="%s"/>' % (n(-51 + i * (fh + 4) / count), n((fh + 4) / count + 0.3), c))
+    if saltire:
+        stripes.append('<path d="M0.8,-49 L%s,%s M0.8,%s L%s,-49" stroke="%s" stroke-width="3.6"/>' % (n(w), n(-49 + fh + 2), n(-49 + fh + 1), n(w), S.col(saltire)))
+    if canton:
+        stripes.append('<rect x="0" y="-52" width="%s" height="%s" fill="%s"/>' % (n(w * 0.42), n(fh * 0.58 + 3), S.col(canton)))
+        stripes.append("".join('<circle cx="%s" cy="%s" r="0.45" fill="#ffffff"/>' % (n(2.2 + i * 2.1), n(-47.4 + j * 2.2)) for i in range(5) for j in range(4)))
+    if emblem:
+        stripes.append('<path transform="translate(%s,%s) scale(0.3)" d="M0,-20 L3,-13 L7,-15 L6,-7 L13,-11 L11,-6 L17,-5 L12,0 L14,3 L6,3 L7,7 L1,5 L1,14 L-1,14 L-1,5 L-7,7 L-6,3 L-14,3 L-12,0 L-17,-5 L-11,-6 L-13,-11 L-6,-7 L-7,-15 L-3,-13 Z" fill="%s"/>'
+                       % (n(w / 2 + 0.4), n(-49 + fh / 2 + 0.6), S.col(emblem)))
     shade_paint = S.lin([(0, "#000000", 0), (0.35, "#000000", 0.18), (0.6, "#ffffff", 0.12), (1, "#000000", 0.15)], 0, 0, 1, 0)
     parts.append('<g clip-path="url(#%s)">%s<rect x="0" y="-56" width="30" height="30" fill="%s"/></g>' % (clip, "".join(stripes), shade_paint))
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, k), "".join(parts)))
@@ -3674,3 +3692,191 @@ def tiger(S, x, y, s=50, flip=0):
          '<ellipse cx="27.2" cy="-27.6" rx="1.5" ry="1.1" fill="#f0d040"/><ellipse cx="27.4" cy="-27.6" rx="0.4" ry="1" fill="%s"/>' % ink,
          '<path d="M22,-33 q1.4,2.6 0,5 M25,-34.4 q1,2 0,3.6 M19.2,-26.6 q2,0.4 3.4,2 M30.6,-30.4 q-1.6,0.6 -2.2,1.8" stroke="%s" stroke-width="1" fill="none" stroke-linecap="round"/>' % ink]
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 70, 0, bool(int(flip))), "".join(p)))
+
+
+@motif("montgolfier")
+def montgolfier(S, x, y, s=90, color="#2a4a9a", trim="gold"):
+    """The tall early balloon, blue with gold garlands, its open cage showing a sheep, a duck and a
+    rooster; y is the envelope's middle, s its whole height."""
+    x, y, s = float(x), float(y), float(s)
+    c, g = S.col(color), S.col(trim)
+    env = "M0,-34 C16,-34 23,-22 22,-8 C21,4 12,12 8,18 L-8,18 C-12,12 -21,4 -22,-8 C-23,-22 -16,-34 0,-34 Z"
+    clip = S.uid("m")
+    S.defs.append('<clipPath id="%s"><path d="%s"/></clipPath>' % (clip, env))
+    garland = " ".join("M%s,-20 q3,4 6,0" % n(gx) for gx in range(-24, 24, 6))
+    dots = "".join('<circle cx="%s" cy="-27" r="1" fill="%s"/>' % (n(dx), g) for dx in range(-12, 13, 6))
+    ww = S.lit("#c89a58")
+    p = ['<path d="%s" fill="%s"/>' % (env, S.lin([lighten(c, 0.2), c, shade(c, 0.7)], 0, 0, 1, 0)),
+         '<g clip-path="url(#%s)"><rect x="-25" y="-6" width="50" height="3" fill="%s"/><rect x="-25" y="7" width="50" height="2" fill="%s"/>'
+         '<path d="%s" stroke="%s" stroke-width="1.2" fill="none"/>%s'
+         '<path d="%s" fill="%s"/></g>' % (clip, g, g, garland, g, dots, env,
+                                         S.rad([(0, "#ffffff", 0.3), (0.5, "#ffffff", 0), (1, "#000000", 0.3)], 0.35, 0.3, 0.8)),
+         '<rect x="-8.5" y="17" width="17" height="3" rx="1" fill="%s"/>' % g,
+         '<path d="M-8,20 L-14,30 M8,20 L14,30 M-3,20 L-5,30 M3,20 L5,30" stroke="%s" stroke-width="0.6"/>' % S.lit("#5a4a40"),
+         # the passengers, heads over the rail: sheep, duck, rooster
+         '<g transform="translate(0,30) scale(1.45) translate(0,-30)">'
+         '<circle cx="-7.5" cy="29" r="2.4" fill="#f4f0e6"/><circle cx="-5" cy="28.4" r="2.4" fill="#f4f0e6"/><ellipse cx="-3.6" cy="29.4" rx="1.6" ry="2" fill="#3a3030"/>',
+         '<circle cx="1.4" cy="28.6" r="1.9" fill="#f8f4ec"/><path d="M3,28.4 l2.4,0.6 l-2.4,0.8 Z" fill="#f0a030"/><circle cx="1.8" cy="28" r="0.45" fill="#1a1410"/>',
+         '<circle cx="7.4" cy="28.4" r="1.9" fill="#c8742a"/><path d="M6,26.6 q0.6,-1.6 1.2,-0.4 q0.6,-1.4 1.2,-0.2 q0.8,-1 1,0.6 Z" fill="#e02a2a"/>'
+         '<path d="M9.1,28.2 l1.8,0.5 l-1.8,0.6 Z" fill="#f0c040"/><path d="M8.2,29.6 q0.4,1.4 -0.4,1.6" stroke="#e02a2a" stroke-width="0.8" fill="none"/></g>',
+         '<rect x="-14" y="30" width="28" height="9" rx="1" fill="%s"/><path d="M-14,32.8 h28 M-14,35.8 h28 M-7,30 v9 M0,30 v9 M7,30 v9" stroke="%s" stroke-width="0.6"/>'
+         % (ww, shade(ww, 0.7)),
+         '<rect x="-14.6" y="29.2" width="29.2" height="1.6" rx="0.8" fill="%s"/>' % shade(ww, 0.8)]
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 72), "".join(p)))
+
+
+@motif("palace")
+def palace(S, x, y, s=120, color="#e8dcc4", roof="#6a7088"):
+    """A long palace front seen across its courtyard: wings, a central block and rows of tall windows;
+    s is its width."""
+    x, y, s = float(x), float(y), float(s)
+    c, r = S.lit(color), S.lit(roof)
+    lit = S.time in ("night", "dusk")
+    win = "#ffd070" if lit else shade(S.lit("#5a6a8a"), 0.9)
+    p = ['<path d="M-60,-18 L-58,-24 L58,-24 L60,-18 Z" fill="%s"/>' % r,
+         '<rect x="-60" y="-18" width="120" height="18" fill="%s"/>' % S.lin([lighten(c, 0.1), shade(c, 0.85)]),
+         '<path d="M-16,-28 L-14,-36 L14,-36 L16,-28 Z" fill="%s"/><rect x="-16" y="-28" width="32" height="28" fill="%s"/>' % (r, lighten(c, 0.05)),
+         '<path d="M-16,-28 L0,-33 L16,-28 Z" fill="%s"/>' % shade(c, 0.9)]
+    for wx in range(-56, 57, 6):
+        if -16 <= wx <= 14:
+            continue
+        p.append('<rect x="%s" y="-15" width="2.6" height="6" fill="%s"/><rect x="%s" y="-7" width="2.6" height="5" fill="%s"/>' % (n(wx), win, n(wx), win))
+    for wx in range(-13, 14, 5):
+        p.append('<rect x="%s" y="-24" width="2.4" height="8" rx="1.2" fill="%s"/><rect x="%s" y="-12" width="2.4" height="8" rx="1.2" fill="%s"/>' % (n(wx), win, n(wx), win))
+    p.append('<rect x="-62" y="-1.6" width="124" height="1.6" fill="%s"/>' % shade(c, 0.7))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 120), "".join(p)))
+
+
+@motif("patang")
+def patang(S, x, y, s=20, color="red", color2="gold", angle=0, sx=None, sy=None):
+    """A square fighter kite flown corner up, with a small tail; (x, y) its centre. With sx, sy its
+    string runs down to that point (the flyer's hand)."""
+    x, y, s = float(x), float(y), float(s)
+    c, c2 = S.col(color), S.col(color2)
+    if sx is not None and sy is not None:
+        S.add('<path d="M%s,%s Q%s,%s %s,%s" stroke="#f4f0e0" stroke-width="0.5" fill="none" opacity="0.8"/>'
+              % (n(x), n(S.Y(y - s * 0.25)), n((x + float(sx)) / 2 + 6), n(S.Y((y + float(sy)) / 2 - 4)), n(float(sx)), n(S.Y(float(sy)))))
+    S.add('<g transform="%s"><path d="M0,-10 L10,0 L0,10 L-10,0 Z" fill="%s"/><path d="M0,-10 L10,0 L0,10 Z" fill="%s"/>'
+          '<circle cx="0" cy="0" r="3" fill="%s"/><path d="M0,-10 L0,10 M-10,0 Q0,-5 10,0" stroke="%s" stroke-width="0.6" fill="none"/>'
+          '<path d="M0,9 L-2.6,13.6 L2.6,13.6 Z" fill="%s"/></g>'
+          % (S.at(x, y, s / 20, float(angle)), c, c2, c, shade(c, 0.5), c2))
+
+
+@motif("rooftops")
+def rooftops(S, heights="30,44,26,38,50,34", colors="#e8b878,#e89a8a,#8ac8c0,#f0e0c8,#d8a0c0,#c8d890", y=0):
+    """Flat-roofed city houses side by side, with parapets, water tanks and stair huts; the roof of
+    house i (of n, left to right) is at height heights[i] and its middle at x = W * (i + 0.5) / n."""
+    hs = [float(v) for v in str(heights).split(",")]
+    cols = [c for c in str(colors).split(",")]
+    y = float(y)
+    w = S.W / float(len(hs))
+    rng = random.Random(S.code * 31 + 5)
+    for i, h in enumerate(hs):
+        c = S.lit(cols[i % len(cols)])
+        x0 = i * w - 0.5
+        top = y + h
+        p = ['<rect x="%s" y="%s" width="%s" height="%s" fill="%s"/>' % (n(x0), n(S.Y(top)), n(w + 1), n(h), S.lin([lighten(c, 0.12), shade(c, 0.85)], 0, 0, 1, 0)),
+             '<rect x="%s" y="%s" width="%s" height="2.4" fill="%s"/>' % (n(x0 - 0.5), n(S.Y(top + 2.4)), n(w + 2), shade(c, 0.8))]
+        if i % 3 == 1:
+            p.append('<rect x="%s" y="%s" width="7" height="6" fill="%s"/><rect x="%s" y="%s" width="2.4" height="4" fill="%s"/>'
+                     % (n(x0 + w - 9), n(S.Y(top + 8)), shade(c, 0.9), n(x0 + w - 7), n(S.Y(top + 6)), shade(c, 0.55)))
+        elif i % 3 == 2:
+            p.append('<rect x="%s" y="%s" width="6" height="5" rx="1.5" fill="%s"/>' % (n(x0 + 2.5), n(S.Y(top + 7.4)), S.lit("#3a3a44")))
+        for row in range(int((h - 6) // 10)):
+            for k in range(2):
+                wx = x0 + w * (0.26 + 0.38 * k) - 1.5
+                wy = top - 8 - row * 10
+                p.append('<path d="M%s,%s v-4 a1.6,1.6 0 0 1 3.2,0 v4 Z" fill="%s"/>' % (n(wx), n(S.Y(wy - 5)), shade(c, 0.5)))
+        if rng.random() < 0.5:
+            p.append('<path d="M%s,%s h%s" stroke="%s" stroke-width="1.2" stroke-dasharray="2 1.4"/>' % (n(x0 + 2), n(S.Y(top - 5)), n(w - 4), S.lit("#e84a6a")))
+        S.add("".join(p))
+
+
+@motif("grill")
+def grill(S, x, y, s=50, fish=5):
+    """A street grill on legs, glowing charcoal under a grid with sardines laid across it, and
+    smoke rising; s is its width."""
+    x, y, s = float(x), float(y), float(s)
+    metal = S.lit("#4a4a52")
+    p = ['<path d="M-20,-16 L-23,0 M20,-16 L23,0 M-12,-16 L-13,0 M12,-16 L13,0" stroke="%s" stroke-width="1.6"/>' % metal,
+         '<path d="M-25,-24 L25,-24 L22,-15 L-22,-15 Z" fill="%s"/>' % S.lin([lighten(metal, 0.2), shade(metal, 0.7)]),
+         '<path d="M-25,-24 L25,-24 L21,-38 L-21,-38 Z" fill="%s"/>' % S.lin(["#a02a10", "#f05a20", "#ffd070"]),
+         '<ellipse cx="0" cy="-31" rx="30" ry="12" fill="%s"/>' % S.glow("#ff8030", 0.45),
+         '<path d="M-25,-24 L-21,-38 M-15,-24 L-12.6,-38 M-5,-24 L-4.2,-38 M5,-24 L4.2,-38 M15,-24 L12.6,-38 M25,-24 L21,-38 '
+         'M-24,-27.5 H24 M-23,-31 H23 M-22,-34.5 H22" stroke="%s" stroke-width="0.6"/>' % S.lit("#5a5a62")]
+    count = int(fish)
+    for i in range(count):
+        row, col = i // 2, i % 2
+        fx = -10 + col * 20 - row * 1.5 + (row % 2) * 3
+        fy = -27 - row * 4.2
+        k = 1 - row * 0.08
+        p.append('<g transform="translate(%s,%s) rotate(%s) scale(%s)"><path d="M-8,0 C-5,-2.2 4,-2.4 7,-0.4 L10,-2.6 L9.4,0 L10,2.6 L7,0.4 C4,2.4 -5,2.2 -8,0 Z" fill="%s"/>'
+                 '<path d="M-6,-0.9 C-2,-1.9 3,-1.9 6.6,-0.7" stroke="%s" stroke-width="1" fill="none"/><circle cx="-6" cy="-0.3" r="0.55" fill="#1a1a24"/>'
+                 '<path d="M-2,-1.5 l1,2.6 M2,-1.7 l1,2.8" stroke="#3a2a20" stroke-width="0.6"/></g>'
+                 % (n(fx), n(fy), n(-4 + ((i * 5) % 3) * 4), n(k * 1.15), S.lin(["#f0f4f8", "#a8b8c8", "#6a7a8a"]), S.lit("#3a5a7a")))
+    for k, sx in enumerate((-10, 4, 16)):
+        p.append('<path d="M%s,-34 C%s,-42 %s,-48 %s,-58" stroke="#e8e4f0" stroke-width="%s" fill="none" stroke-linecap="round" opacity="0.35"/>'
+                 % (n(sx), n(sx - 5), n(sx + 5), n(sx - 2), n(3 - k * 0.5)))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 50), "".join(p)))
+
+
+@motif("basil")
+def basil(S, x, y, s=16):
+    """A little pot of basil with a paper carnation on a stick; y is the pot's foot."""
+    x, y, s = float(x), float(y), float(s)
+    g = S.lit("#4a9a3a")
+    S.add('<g transform="%s"><path d="M-5,-7 L5,-7 L4,0 L-4,0 Z" fill="%s"/><rect x="-5.6" y="-8" width="11.2" height="1.8" fill="%s"/>'
+          '<circle cx="-2.6" cy="-10" r="3" fill="%s"/><circle cx="2.6" cy="-10.4" r="3" fill="%s"/><circle cx="0" cy="-12.6" r="3.2" fill="%s"/>'
+          '<path d="M2,-12 L4,-19" stroke="%s" stroke-width="0.5"/><circle cx="4.2" cy="-19.6" r="2.2" fill="%s"/><rect x="2.4" y="-17.4" width="4.4" height="2.6" fill="#f8f4ec" transform="rotate(-12 4.6 -16)"/></g>'
+          % (S.at(x, y, s / 20), S.lit("#c8643a"), S.lit("#d8784a"), shade(g, 0.85), g, lighten(g, 0.15), S.lit("#6a8a4a"), S.col("red")))
+
+
+@motif("watchtower")
+def watchtower(S, x, y, h=70, lamp=1):
+    """A concrete border watchtower with its cabin and a searchlight."""
+    x, y, h = float(x), float(y), float(h)
+    c = S.lit("#a8a49c")
+    glass = "#ffd070" if S.time in ("night", "dusk") else S.lit("#6a7a8a")
+    beam = ""
+    if int(lamp):
+        beam = '<path d="M8,-55 L60,-20 L60,0 Z" fill="%s" opacity="0.25"/>' % S.lin([(0, "#f0f4ff", 0.9), (1, "#f0f4ff", 0)], 0, 0, 1, 0)
+    S.add('<g transform="%s">%s<rect x="-4" y="-46" width="8" height="46" fill="%s"/>'
+          '<rect x="-8" y="-58" width="16" height="12" fill="%s"/><rect x="-6.5" y="-56" width="13" height="5" fill="%s"/>'
+          '<rect x="-9" y="-60" width="18" height="2.4" fill="%s"/><rect x="6.5" y="-57" width="3" height="3" fill="#f0f4ff"/></g>'
+          % (S.at(x, y, h / 60), beam, S.lin([lighten(c, 0.1), shade(c, 0.75)], 0, 0, 1, 0), c, glass, shade(c, 0.7)))
+
+
+@motif("passage_tomb")
+def passage_tomb(S, x, y, s=120, sunx=None, suny=None):
+    """A great round grassy mound faced with white quartz, ringed by kerbstones, its entrance with a
+    roof-box slot above and the carved entrance stone before it; with sunx, suny a shaft of the
+    rising sun runs from there into the slot. s is its width."""
+    x, y, s = float(x), float(y), float(s)
+    k = s / 120
+    rng = random.Random(S.code * 17)
+    grass, quartz, stone = S.lit("#6a9a4a"), S.lit("#eeeee8"), S.lit("#8a8a90")
+    p = ['<path d="M-62,-2 C-56,-26 -30,-44 0,-45 C30,-44 56,-26 62,-2 Z" fill="%s"/>' % S.lin([lighten(grass, 0.15), shade(grass, 0.8)]),
+         '<path d="M-48,-2 C-44,-14 -24,-22 0,-22.5 C24,-22 44,-14 48,-2 Z" fill="%s"/>' % S.lin([quartz, shade(quartz, 0.85)])]
+    pebbles = []
+    for i in range(40):
+        px = rng.uniform(-42, 42)
+        top = -2 - 20.5 * (1 - (px / 48.0) ** 2)
+        py = rng.uniform(top + 1.5, -3)
+        pebbles.append('<circle cx="%s" cy="%s" r="%s" fill="%s"/>' % (n(px), n(py), n(rng.uniform(0.6, 1.2)), shade(stone, rng.uniform(0.7, 1.0))))
+    p.append("".join(pebbles))
+    p.append("".join('<rect x="%s" y="-4.4" width="%s" height="4.4" rx="1.8" fill="%s"/>' % (n(kx), n(6.6), shade(stone, 0.8 + 0.12 * ((i * 7) % 3 - 1)))
+                     for i, kx in enumerate(range(-60, 58, 7)) if not -9 < kx < 3))
+    p.append('<rect x="-3.6" y="-15" width="7.2" height="13" fill="#141018"/><rect x="-5.6" y="-16.8" width="11.2" height="2" fill="%s"/>'
+             '<rect x="-2.8" y="-19.8" width="5.6" height="2.4" fill="#141018"/><rect x="-4.8" y="-21.4" width="9.6" height="1.8" fill="%s"/>' % (shade(stone, 0.9), shade(stone, 0.9)))
+    spiral = "M0,0 a1,1 0 0 1 2,0 a2,2 0 0 1 -4,0 a3,3 0 0 1 6,0"
+    p.append('<g transform="translate(0,2)"><path d="M-14,0 C-14,-8.4 14,-8.4 14,0 Z" fill="%s"/><g stroke="%s" stroke-width="0.7" fill="none">'
+             '<path transform="translate(-7,-3.2) scale(0.8)" d="%s"/><path transform="translate(1.4,-3.2) scale(0.8)" d="%s"/><path transform="translate(8,-2) scale(0.55)" d="%s"/></g></g>'
+             % (S.lin([lighten(stone, 0.4), shade(stone, 0.9)]), shade(stone, 0.45), spiral, spiral, spiral))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, k), "".join(p)))
+    if sunx is not None and suny is not None:
+        tx, ty = x, y + 18.6 * k
+        S.add('<path d="M%s,%s L%s,%s L%s,%s Z" fill="%s"/><rect x="%s" y="%s" width="%s" height="%s" fill="#ffd870"/>'
+              '<circle cx="%s" cy="%s" r="%s" fill="%s"/>'
+              % (n(float(sunx)), n(S.Y(float(suny) + 6)), n(tx - 2 * k), n(S.Y(ty)), n(float(sunx)), n(S.Y(float(suny) - 6)),
+                 S.lin([(0, "#ffe0a0", 0.55), (1, "#ffd070", 0.15)], 0, 0, 1, 0), n(tx - 2.4 * k), n(S.Y(ty + 1 * k)), n(4.8 * k), n(2 * k),
+                 n(tx), n(S.Y(ty)), n(6 * k), S.glow("#ffd070", 0.8)))
