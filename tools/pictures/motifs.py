@@ -370,11 +370,22 @@ def meteor(S, x, y, length=30, angle=210, color="white"):
 
 
 @motif("meteors")
-def meteors(S, count=5, angle=215):
+def meteors(S, count=5, angle=215, rx=None, ry=None, length=30):
+    """Shooting stars falling at about the same angle, or, given a radiant (rx, ry), flying out
+    from that point of the sky as a shower's do."""
     rng = random.Random(S.code * 5 + 3)
+    length = float(length)
     for i in range(int(count)):
-        meteor(S, rng.uniform(20, S.W - 10), rng.uniform(S.horizon + 40, S.H - 15),
-               rng.uniform(14, 30), float(angle) + rng.uniform(-4, 4))
+        if rx is None or ry is None:
+            meteor(S, rng.uniform(20, S.W - 10), rng.uniform(S.horizon + 40, S.H - 15),
+                   rng.uniform(14, length), float(angle) + rng.uniform(-4, 4))
+            continue
+        a = rng.uniform(0, 2 * math.pi)
+        d = rng.uniform(18, 70)
+        mx, my = float(rx) + d * math.cos(a), float(ry) + d * math.sin(a)
+        if not (4 < mx < S.W - 4 and S.horizon + 20 < my < S.H - 8):
+            continue
+        meteor(S, mx, my, min(d * 0.8, rng.uniform(10, length)), math.degrees(a))
 
 
 @motif("comet")
@@ -1279,10 +1290,11 @@ def bunting(S, y=None, colors="red,gold,blue,green", count=9, sag=10):
 
 
 @motif("flag")
-def flag(S, x, y, h=50, colors="red,white,blue", vertical=0, saltire=None, canton=None, emblem=None):
+def flag(S, x, y, h=50, colors="red,white,blue", vertical=0, saltire=None, canton=None, emblem=None, cross=None, cross2=None, stars=20, seal=None):
     """A flag of plain stripes waving on a pole; colours from top to bottom (or left to right).
     saltire=colour lays a diagonal cross over it; canton=colour a starred corner; emblem=colour a
-    maple leaf in the middle."""
+    maple leaf in the middle (seal=colour a round badge); cross=colour and cross2=colour a Nordic
+    cross with its inner line."""
     x, y, h = float(x), float(y), float(h)
     cols = [S.col(c) for c in str(colors).split(",")]
     k = h / 50
@@ -1303,10 +1315,22 @@ def flag(S, x, y, h=50, colors="red,white,blue", vertical=0, saltire=None, canto
         stripes.append('<path d="M0.8,-49 L%s,%s M0.8,%s L%s,-49" stroke="%s" stroke-width="3.6"/>' % (n(w), n(-49 + fh + 2), n(-49 + fh + 1), n(w), S.col(saltire)))
     if canton:
         stripes.append('<rect x="0" y="-52" width="%s" height="%s" fill="%s"/>' % (n(w * 0.42), n(fh * 0.58 + 3), S.col(canton)))
-        stripes.append("".join('<circle cx="%s" cy="%s" r="0.45" fill="#ffffff"/>' % (n(2.2 + i * 2.1), n(-47.4 + j * 2.2)) for i in range(5) for j in range(4)))
+        if int(stars) == 1:
+            stripes.append('<path d="%s" fill="#ffffff"/>' % star_points(w * 0.21, -52 + (fh * 0.58 + 3) / 2, 2.6, 1.1))
+        else:
+            stripes.append("".join('<circle cx="%s" cy="%s" r="0.45" fill="#ffffff"/>' % (n(2.2 + i * 2.1), n(-47.4 + j * 2.2)) for i in range(5) for j in range(4)))
+    if cross:
+        cy = -49 + fh / 2 + 0.5
+        stripes.append('<path d="M%s,-56 V-26 M0,%s H30" stroke="%s" stroke-width="5"/>' % (n(w * 0.36), n(cy), S.col(cross)))
+        if cross2:
+            stripes.append('<path d="M%s,-56 V-26 M0,%s H30" stroke="%s" stroke-width="2.4"/>' % (n(w * 0.36), n(cy), S.col(cross2)))
     if emblem:
         stripes.append('<path transform="translate(%s,%s) scale(0.3)" d="M0,-20 L3,-13 L7,-15 L6,-7 L13,-11 L11,-6 L17,-5 L12,0 L14,3 L6,3 L7,7 L1,5 L1,14 L-1,14 L-1,5 L-7,7 L-6,3 L-14,3 L-12,0 L-17,-5 L-11,-6 L-13,-11 L-6,-7 L-7,-15 L-3,-13 Z" fill="%s"/>'
                        % (n(w / 2 + 0.4), n(-49 + fh / 2 + 0.6), S.col(emblem)))
+    if seal:
+        sc = S.col(seal)
+        stripes.append('<circle cx="%s" cy="%s" r="3.2" fill="%s"/><path d="M%s,%s q2,-3 4,0" stroke="%s" stroke-width="0.8" fill="none"/>'
+                       % (n(w / 2 + 0.4), n(-49 + fh / 2 + 0.8), sc, n(w / 2 - 1.6), n(-49 + fh / 2 + 2.6), S.lit("#3a8a3a")))
     shade_paint = S.lin([(0, "#000000", 0), (0.35, "#000000", 0.18), (0.6, "#ffffff", 0.12), (1, "#000000", 0.15)], 0, 0, 1, 0)
     parts.append('<g clip-path="url(#%s)">%s<rect x="0" y="-56" width="30" height="30" fill="%s"/></g>' % (clip, "".join(stripes), shade_paint))
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, k), "".join(parts)))
@@ -3846,7 +3870,7 @@ def watchtower(S, x, y, h=70, lamp=1):
           % (S.at(x, y, h / 60), beam, S.lin([lighten(c, 0.1), shade(c, 0.75)], 0, 0, 1, 0), c, glass, shade(c, 0.7)))
 
 
-@motif("passage_tomb")
+@motif("passagetomb")
 def passage_tomb(S, x, y, s=120, sunx=None, suny=None):
     """A great round grassy mound faced with white quartz, ringed by kerbstones, its entrance with a
     roof-box slot above and the carved entrance stone before it; with sunx, suny a shaft of the
@@ -3880,3 +3904,91 @@ def passage_tomb(S, x, y, s=120, sunx=None, suny=None):
               % (n(float(sunx)), n(S.Y(float(suny) + 6)), n(tx - 2 * k), n(S.Y(ty)), n(float(sunx)), n(S.Y(float(suny) - 6)),
                  S.lin([(0, "#ffe0a0", 0.55), (1, "#ffd070", 0.15)], 0, 0, 1, 0), n(tx - 2.4 * k), n(S.Y(ty + 1 * k)), n(4.8 * k), n(2 * k),
                  n(tx), n(S.Y(ty)), n(6 * k), S.glow("#ffd070", 0.8)))
+
+
+@motif("oxcart")
+def oxcart(S, x, y, s=60, color="#2a2226", leaves="#4a9a4a"):
+    """A court carriage on two great wheels, its roof hung with heart-shaped leaves, drawn by a
+    black ox; y is the ground, s its whole length."""
+    x, y, s = float(x), float(y), float(s)
+    c = S.lit(color)
+    gold = S.col("gold")
+    lc = S.lit(leaves)
+    ox = S.lit("#3a3034")
+    leaf = "".join('<path transform="translate(%s,%s) rotate(%s)" d="M0,0 C-2.4,-2 -2.4,-4.6 0,-3.6 C2.4,-4.6 2.4,-2 0,0 Z" fill="%s"/>'
+                   % (n(lx), n(ly), n(rot), lc) for lx, ly, rot in ((-14, -30, 180), (-8, -31, 170), (-2, -31, 190), (4, -31, 180), (10, -30, 200), (-17, -24, 160), (13, -24, 200)))
+    p = ['<path d="M-18,-28 L-14,-34 L14,-34 L18,-28 Z" fill="%s"/>' % shade(c, 1.3),
+         '<rect x="-16" y="-28" width="32" height="16" fill="%s"/>' % S.lin([lighten(c, 0.2), c], 0, 0, 1, 0),
+         '<rect x="-12" y="-25" width="10" height="9" fill="%s"/><rect x="2" y="-25" width="10" height="9" fill="%s"/>' % (S.lit("#c8a060"), S.lit("#c8a060")),
+         '<path d="M-12,-20.5 h10 M2,-20.5 h10 M-7,-25 v9 M7,-25 v9" stroke="%s" stroke-width="0.5"/>' % shade(c, 0.8),
+         leaf,
+         '<path d="M16,-14 L44,-16" stroke="%s" stroke-width="1.4"/>' % S.lit("#6a4a2a"),
+         '<circle cx="-4" cy="-10" r="10" fill="none" stroke="%s" stroke-width="2"/><circle cx="-4" cy="-10" r="1.6" fill="%s"/>' % (shade(c, 1.4), gold),
+         '<path d="M-4,-20 V0 M-14,-10 H6 M-11,-17 L3,-3 M3,-17 L-11,-3" stroke="%s" stroke-width="0.7"/>' % shade(c, 1.4),
+         '<path d="M38,-20 C40,-24 52,-24 56,-20 L60,-22 L63,-20 L62,-15 L58,-15 L56,-13 L56,0 L54,0 L53,-11 L44,-11 L43,0 L41,0 L40,-12 C38,-13 37,-16 38,-20 Z" fill="%s"/>' % ox,
+         '<path d="M58,-22 q1,-3 4,-3 M60,-22 q2,-1 3,-4" stroke="%s" stroke-width="0.8" fill="none"/>' % S.lit("#e8e0c8"),
+         '<path d="M42,-21 Q48,-25 54,-21" stroke="%s" stroke-width="1.6" fill="none"/>' % S.col("red")]
+    S.add('<g transform="%s">%s</g>' % (S.at(x - s * 0.2, y, s / 80), "".join(p)))
+
+
+@motif("sakecup")
+def sake_cup(S, x, y, s=20, petals="gold"):
+    """A shallow red lacquer sake cup on its foot, chrysanthemum petals floating in it."""
+    x, y, s = float(x), float(y), float(s)
+    pc = S.col(petals)
+    red = S.lit("#c8302a")
+    pet = "".join('<ellipse cx="%s" cy="-9.6" rx="1.6" ry="0.6" fill="%s" transform="rotate(%s %s -9.6)"/>' % (n(px), pc, n(rot), n(px))
+                  for px, rot in ((-5, 20), (-1.6, -30), (2, 10), (5, 60)))
+    S.add('<g transform="%s"><path d="M-4,0 L4,0 L2.6,-3 L-2.6,-3 Z" fill="%s"/><path d="M-10,-10 Q0,-0.6 10,-10 Z" fill="%s"/>'
+          '<ellipse cx="0" cy="-10" rx="10" ry="1.8" fill="%s"/><ellipse cx="0" cy="-9.8" rx="8.4" ry="1.2" fill="#f4ead0" opacity="0.7"/>%s</g>'
+          % (S.at(x, y, s / 20), shade(red, 0.8), S.lin([lighten(red, 0.2), shade(red, 0.7)]), shade(red, 0.7), pet))
+
+
+@motif("colosseum")
+def colosseum(S, x, y, s=110, color="#d8c4a0"):
+    """The great amphitheatre: tiers of arches round an oval wall, the outer ring broken away on one
+    side; s is its width."""
+    x, y, s = float(x), float(y), float(s)
+    c = S.lit(color)
+    dark = shade(c, 0.45)
+    p = ['<path d="M-54,0 L-54,-30 Q0,-40 40,-34 L40,-24 L54,-20 L54,0 Z" fill="%s"/>' % shade(c, 0.8),
+         '<path d="M-54,0 L-54,-44 Q-20,-50 14,-48 L22,-42 L30,-40 L34,-30 L44,-26 L54,-22 L54,0 Z" fill="%s"/>' % S.lin([lighten(c, 0.15), shade(c, 0.85)], 0, 0, 1, 0)]
+    for row, (top, hgt) in enumerate(((-12, 10), (-24, 9), (-36, 8))):
+        for k in range(12):
+            ax = -51 + k * 8.6
+            if row == 2 and ax > 16 or row == 1 and ax > 38:
+                continue
+            p.append('<path d="M%s,%s v%s a2.6,2.6 0 0 1 5.2,0 v%s Z" fill="%s"/>' % (n(ax), n(top + hgt), n(-hgt + 2.6), n(hgt - 2.6), dark))
+    p.append('<path d="M-54,-13 H54 M-54,-25 H44 M-54,-37 H26" stroke="%s" stroke-width="1"/>' % lighten(c, 0.2))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 110), "".join(p)))
+
+
+@motif("tent")
+def tent(S, x, y, s=40, color="#d8c8a0"):
+    """A small pointed polar tent on its pole, guy lines pegged in the snow."""
+    x, y, s = float(x), float(y), float(s)
+    c = S.lit(color)
+    S.add('<g transform="%s"><path d="M-26,0 L0,-30 M26,0 L0,-30" stroke="%s" stroke-width="0.5"/>'
+          '<path d="M-16,0 L0,-30 L16,0 Z" fill="%s"/><path d="M0,-30 L16,0 L4,0 Z" fill="%s"/>'
+          '<path d="M-3,0 L0,-9 L3,0 Z" fill="%s"/><path d="M0,-30 V-34" stroke="%s" stroke-width="1"/></g>'
+          % (S.at(x, y, s / 34), S.lit("#8a8070"), S.lin([lighten(c, 0.15), c]), shade(c, 0.8), shade(c, 0.45), S.lit("#6a4a2a")))
+
+
+@motif("sledge")
+def sledge(S, x, y, s=40, dogs=3):
+    """A loaded polar sledge and a few dogs in harness, seen from the side, heading left."""
+    x, y, s = float(x), float(y), float(s)
+    wood = S.lit("#8a5a30")
+    load = S.lit("#a89a80")
+    dog = S.lit("#5a5048")
+    p = ['<path d="M-2,0 H40 Q44,0 44,-3" stroke="%s" stroke-width="1.2" fill="none"/><path d="M4,-1 v-4 M18,-1 v-4 M32,-1 v-4" stroke="%s" stroke-width="1"/>' % (wood, wood),
+         '<rect x="2" y="-11" width="34" height="6" rx="1.5" fill="%s"/><path d="M8,-11 v6 M20,-11 v6 M30,-11 v6" stroke="%s" stroke-width="0.6"/>' % (load, shade(load, 0.7)),
+         '<path d="M-2,-4 L%s,-6" stroke="%s" stroke-width="0.5"/>' % (n(-12 * int(dogs) - 2), S.lit("#3a3030"))]
+    for i in range(int(dogs)):
+        dx = -8 - i * 12
+        p.append('<path d="M%s,-6 C%s,-8 %s,-8 %s,-6 L%s,-9 L%s,-8 L%s,-6 L%s,0 M%s,-6 L%s,0 M%s,-5.6 L%s,0 M%s,-5.6 L%s,0 M%s,-6.4 q3,-1 3,-4" '
+                 'stroke="%s" stroke-width="1.6" fill="%s" stroke-linecap="round" stroke-linejoin="round"/>'
+                 % (n(dx + 4), n(dx + 2), n(dx - 3), n(dx - 4), n(dx - 5.6), n(dx - 7), n(dx - 5), n(dx - 5.2), n(dx - 3.6), n(dx - 2.6),
+                    n(dx + 2), n(dx + 2.8), n(dx + 3.6), n(dx + 4.4), n(dx + 4), dog, dog))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 40), "".join(p)))
+
