@@ -3992,3 +3992,18 @@ def sledge(S, x, y, s=40, dogs=3):
                     n(dx + 2), n(dx + 2.8), n(dx + 3.6), n(dx + 4.4), n(dx + 4), dog, dog))
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 40), "".join(p)))
 
+
+
+@motif("tvtower")
+def tvtower(S, x, y, h=150):
+    """A television tower: a slim concrete shaft, a ball with a ring of windows, a red-tipped mast."""
+    x, y, h = float(x), float(y), float(h)
+    c = S.lit("#b8b4b0")
+    lit = S.time in ("night", "dusk")
+    win = "#ffd070" if lit else shade(c, 0.6)
+    S.add('<g transform="%s"><path d="M-3.4,0 L-1.4,-100 L1.4,-100 L3.4,0 Z" fill="%s"/>'
+          '<circle cx="0" cy="-106" r="8" fill="%s"/><rect x="-8" y="-107" width="16" height="2" fill="%s"/>'
+          '<rect x="-1" y="-142" width="2" height="30" fill="%s"/><rect x="-0.6" y="-150" width="1.2" height="8" fill="%s"/>'
+          '<circle cx="0" cy="-150" r="1.2" fill="#ff4a3a"/></g>'
+          % (S.at(x, y, h / 150), S.lin([lighten(c, 0.1), shade(c, 0.7)], 0, 0, 1, 0),
+             S.rad([lighten(c, 0.3), c, shade(c, 0.6)], 0.35, 0.35, 0.7), win, shade(c, 0.9), S.lit("#e8e0d8")))
