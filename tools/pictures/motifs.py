@@ -370,7 +370,7 @@ def meteor(S, x, y, length=30, angle=210, color="white"):
 
 
 @motif("meteors")
-def meteors(S, count=5, angle=215, rx=None, ry=None, length=30):
+def meteors(S, count=5, angle=215, rx=None, ry=None, length=30, spread=70):
     """Shooting stars falling at about the same angle, or, given a radiant (rx, ry), flying out
     from that point of the sky as a shower's do."""
     rng = random.Random(S.code * 5 + 3)
@@ -381,7 +381,7 @@ def meteors(S, count=5, angle=215, rx=None, ry=None, length=30):
                    rng.uniform(14, length), float(angle) + rng.uniform(-4, 4))
             continue
         a = rng.uniform(0, 2 * math.pi)
-        d = rng.uniform(18, 70)
+        d = rng.uniform(18, float(spread))
         mx, my = float(rx) + d * math.cos(a), float(ry) + d * math.sin(a)
         if not (4 < mx < S.W - 4 and S.horizon + 20 < my < S.H - 8):
             continue
