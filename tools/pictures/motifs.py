@@ -4007,3 +4007,17 @@ def tvtower(S, x, y, h=150):
           '<circle cx="0" cy="-150" r="1.2" fill="#ff4a3a"/></g>'
           % (S.at(x, y, h / 150), S.lin([lighten(c, 0.1), shade(c, 0.7)], 0, 0, 1, 0),
              S.rad([lighten(c, 0.3), c, shade(c, 0.6)], 0.35, 0.35, 0.7), win, shade(c, 0.9), S.lit("#e8e0d8")))
+
+
+@motif("swallowkite")
+def swallowkite(S, x, y, s=30, color="#2a2a40", color2="red"):
+    """A painted swallow kite: spread wings, a forked tail, bright patterns; (x, y) its centre."""
+    x, y, s = float(x), float(y), float(s)
+    c, c2 = S.col(color), S.col(color2)
+    S.add('<path d="M%s,%s Q%s,%s %s,%s" stroke="#e0d8c8" stroke-width="0.4" fill="none" opacity="0.6"/>'
+          % (n(x), n(S.Y(y - 4)), n(x + 20), n(S.Y(y - 60)), n(x + 30), n(S.Y(y - 140))))
+    S.add('<g transform="%s"><path d="M0,-12 C3,-12 4,-8 3,-4 L18,-10 C22,-8 20,-2 16,0 L4,2 L6,14 L2,10 L0,16 L-2,10 L-6,14 L-4,2 L-16,0 C-20,-2 -22,-8 -18,-10 L-3,-4 C-4,-8 -3,-12 0,-12 Z" fill="%s"/>'
+          '<path d="M-15,-6 C-10,-6 -6,-4 -3,-2 M15,-6 C10,-6 6,-4 3,-2" stroke="%s" stroke-width="2" fill="none"/>'
+          '<circle cx="-11" cy="-5" r="1.6" fill="%s"/><circle cx="11" cy="-5" r="1.6" fill="%s"/><circle cx="0" cy="-2" r="2.2" fill="%s"/>'
+          '<circle cx="-1.2" cy="-9" r="0.7" fill="#ffffff"/><circle cx="1.2" cy="-9" r="0.7" fill="#ffffff"/></g>'
+          % (S.at(x, y, s / 30, -8), c, c2, S.col("gold"), S.col("gold"), c2))
