@@ -3559,7 +3559,7 @@ def king(S, x, y, h=30, robe="crimson", crown="gold", gift=1):
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, h / 32), "".join(parts)))
 
 
-# ---------------------------------------------------------------- people and second-edition motifs
+# ---------------------------------------------------------------- people, and things for particular days
 
 def _flame(S, x, y, k=1.0, glow=1):
     """A small candle flame with its halo at (x, y) in local units (drawn by the caller's group)."""
