@@ -370,11 +370,22 @@ def meteor(S, x, y, length=30, angle=210, color="white"):
 
 
 @motif("meteors")
-def meteors(S, count=5, angle=215):
+def meteors(S, count=5, angle=215, rx=None, ry=None, length=30, spread=70):
+    """Shooting stars falling at about the same angle, or, given a radiant (rx, ry), flying out
+    from that point of the sky as a shower's do."""
     rng = random.Random(S.code * 5 + 3)
+    length = float(length)
     for i in range(int(count)):
-        meteor(S, rng.uniform(20, S.W - 10), rng.uniform(S.horizon + 40, S.H - 15),
-               rng.uniform(14, 30), float(angle) + rng.uniform(-4, 4))
+        if rx is None or ry is None:
+            meteor(S, rng.uniform(20, S.W - 10), rng.uniform(S.horizon + 40, S.H - 15),
+                   rng.uniform(14, length), float(angle) + rng.uniform(-4, 4))
+            continue
+        a = rng.uniform(0, 2 * math.pi)
+        d = rng.uniform(18, float(spread))
+        mx, my = float(rx) + d * math.cos(a), float(ry) + d * math.sin(a)
+        if not (4 < mx < S.W - 4 and S.horizon + 20 < my < S.H - 8):
+            continue
+        meteor(S, mx, my, min(d * 0.8, rng.uniform(10, length)), math.degrees(a))
 
 
 @motif("comet")
@@ -389,10 +400,18 @@ def comet(S, x, y, length=40, angle=200):
 
 @motif("planet")
 def planet(S, x, y, r=9, color="#e0b878", ring=1):
-    """A ringed planet."""
+    """A planet; ring=1 gives it broad rings, ring=2 faint thin rings seen nearly upright, as for a
+    planet tipped on its side."""
     x, y, r = float(x), float(y), float(r)
     c = S.col(color)
     body = S.rad([lighten(c, 0.4), c, shade(c, 0.5)], 0.35, 0.35, 0.75)
+    if int(ring) == 2:
+        back = '<path d="M0,%s A%s,%s 0 0 1 0,%s" fill="none" stroke="#c8e0e8" stroke-width="0.5" opacity="0.45"/>' % (n(-r * 1.8), n(r * 0.3), n(r * 1.8), n(r * 1.8))
+        front = '<path d="M0,%s A%s,%s 0 0 0 0,%s" fill="none" stroke="#dcecf0" stroke-width="0.6" opacity="0.6"/>' % (n(-r * 1.8), n(r * 0.3), n(r * 1.8), n(r * 1.8))
+        S.add('<g transform="%s">%s<circle r="%s" fill="%s"/><path d="M%s,%s A%s,%s 0 0 0 %s,%s" stroke="%s" stroke-width="%s" fill="none" opacity="0.35"/>%s</g>'
+              % (S.at(x, y, 1, 8), back, n(r), body, n(-r * 0.2), n(-r * 0.98), n(r * 0.3), n(r), n(-r * 0.2), n(r * 0.98),
+                 lighten(c, 0.5), n(r * 0.25), front))
+        return
     ring_back = ('<path d="M%s,0 A%s,%s 0 0 1 %s,0" fill="none" stroke="#e8dcc0" stroke-width="1.4" opacity="0.8"/>'
                  % (n(-r * 1.9), n(r * 1.9), n(r * 0.5), n(r * 1.9)))
     ring_front = ('<path d="M%s,0 A%s,%s 0 0 0 %s,0" fill="none" stroke="#f4ead0" stroke-width="1.6"/>'
@@ -1271,8 +1290,11 @@ def bunting(S, y=None, colors="red,gold,blue,green", count=9, sag=10):
 
 
 @motif("flag")
-def flag(S, x, y, h=50, colors="red,white,blue", vertical=0):
-    """A flag of plain stripes waving on a pole; colours from top to bottom (or left to right)."""
+def flag(S, x, y, h=50, colors="red,white,blue", vertical=0, saltire=None, canton=None, emblem=None, cross=None, cross2=None, stars=20, seal=None):
+    """A flag of plain stripes waving on a pole; colours from top to bottom (or left to right).
+    saltire=colour lays a diagonal cross over it; canton=colour a starred corner; emblem=colour a
+    maple leaf in the middle (seal=colour a round badge); cross=colour and cross2=colour a Nordic
+    cross with its inner line."""
     x, y, h = float(x), float(y), float(h)
     cols = [S.col(c) for c in str(colors).split(",")]
     k = h / 50
@@ -1289,6 +1311,26 @@ def flag(S, x, y, h=50, colors="red,white,blue", vertical=0):
             stripes.append('<rect x="%s" y="-56" width="%s" height="30" fill="%s"/>' % (n(0.8 + i * w / count), n(w / count + 0.3), c))
         else:
             stripes.append('<rect x="0" y="%s" width="30" height="%s" fill="%s"/>' % (n(-51 + i * (fh + 4) / count), n((fh + 4) / count + 0.3), c))
+    if saltire:
+        stripes.append('<path d="M0.8,-49 L%s,%s M0.8,%s L%s,-49" stroke="%s" stroke-width="3.6"/>' % (n(w), n(-49 + fh + 2), n(-49 + fh + 1), n(w), S.col(saltire)))
+    if canton:
+        stripes.append('<rect x="0" y="-52" width="%s" height="%s" fill="%s"/>' % (n(w * 0.42), n(fh * 0.58 + 3), S.col(canton)))
+        if int(stars) == 1:
+            stripes.append('<path d="%s" fill="#ffffff"/>' % star_points(w * 0.21, -52 + (fh * 0.58 + 3) / 2, 2.6, 1.1))
+        else:
+            stripes.append("".join('<circle cx="%s" cy="%s" r="0.45" fill="#ffffff"/>' % (n(2.2 + i * 2.1), n(-47.4 + j * 2.2)) for i in range(5) for j in range(4)))
+    if cross:
+        cy = -49 + fh / 2 + 0.5
+        stripes.append('<path d="M%s,-56 V-26 M0,%s H30" stroke="%s" stroke-width="5"/>' % (n(w * 0.36), n(cy), S.col(cross)))
+        if cross2:
+            stripes.append('<path d="M%s,-56 V-26 M0,%s H30" stroke="%s" stroke-width="2.4"/>' % (n(w * 0.36), n(cy), S.col(cross2)))
+    if emblem:
+        stripes.append('<path transform="translate(%s,%s) scale(0.3)" d="M0,-20 L3,-13 L7,-15 L6,-7 L13,-11 L11,-6 L17,-5 L12,0 L14,3 L6,3 L7,7 L1,5 L1,14 L-1,14 L-1,5 L-7,7 L-6,3 L-14,3 L-12,0 L-17,-5 L-11,-6 L-13,-11 L-6,-7 L-7,-15 L-3,-13 Z" fill="%s"/>'
+                       % (n(w / 2 + 0.4), n(-49 + fh / 2 + 0.6), S.col(emblem)))
+    if seal:
+        sc = S.col(seal)
+        stripes.append('<circle cx="%s" cy="%s" r="3.2" fill="%s"/><path d="M%s,%s q2,-3 4,0" stroke="%s" stroke-width="0.8" fill="none"/>'
+                       % (n(w / 2 + 0.4), n(-49 + fh / 2 + 0.8), sc, n(w / 2 - 1.6), n(-49 + fh / 2 + 2.6), S.lit("#3a8a3a")))
     shade_paint = S.lin([(0, "#000000", 0), (0.35, "#000000", 0.18), (0.6, "#ffffff", 0.12), (1, "#000000", 0.15)], 0, 0, 1, 0)
     parts.append('<g clip-path="url(#%s)">%s<rect x="0" y="-56" width="30" height="30" fill="%s"/></g>' % (clip, "".join(stripes), shade_paint))
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, k), "".join(parts)))
@@ -2139,25 +2181,6 @@ def maple_leaf(S, x, y, s=30, color="red", angle=0):
           % (S.at(x, y, s / 34, float(angle)), d, S.lin([lighten(c, 0.25), c, shade(c, 0.75)]), shade(c, 0.6)))
 
 
-@motif("horse")
-def horse(S, x, y, s=40, color="#6a4028", rider=None, flip=0):
-    """A galloping horse (with a rider in colours when rider=colour); y is the ground."""
-    x, y, s = float(x), float(y), float(s)
-    c = S.lit(color)
-    body = ("M-14,-20 C-10,-25 6,-25 10,-22 L17,-32 C19,-34 22,-33 24,-31 L26,-27 L23,-26 L21,-28 L14,-19 "
-            "C15,-15 13,-13 10,-13 L15,-6 L19,-3 L17,-2 L12,-5 L7,-11 C1,-11 -4,-11 -8,-12 L-13,-4 L-16,0 L-18,-1 L-15,-6 L-13,-13 "
-            "C-16,-13 -18,-11 -22,-7 L-23,-9 C-20,-13 -17,-16 -14,-20 Z")
-    parts = ['<path d="%s" fill="%s"/>' % (body, S.lin([lighten(c, 0.2), shade(c, 0.75)])),
-             '<path d="M-14,-20 C-20,-22 -24,-18 -27,-12 C-23,-15 -20,-17 -15,-17 Z" fill="%s"/>' % shade(c, 0.6),
-             '<path d="M16,-31 C13,-29 12,-25 11,-22 L14,-24 Z" fill="%s"/>' % shade(c, 0.55)]
-    if rider:
-        r = S.col(rider)
-        parts.append('<path d="M-2,-24 L-1,-32 C0,-36 4,-37 5,-33 L5,-26 L8,-22 L6,-21 L2,-24 Z" fill="%s"/><circle cx="3" cy="-38" r="2.8" fill="%s"/>'
-                     % (r, S.lit("#e8c8a8")))
-        parts.append('<path d="M0,-40 C1,-43 6,-43 6,-39 Z" fill="%s"/>' % shade(r, 0.8))
-    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 40, 0, bool(int(flip))), "".join(parts)))
-
-
 @motif("bamboo")
 def bamboo(S, x, y=0, h=140, lean=6, slips="red,gold,sky,rose,lime"):
     """A bamboo stem with leaves and coloured paper slips hanging from it."""
@@ -2300,22 +2323,6 @@ def columns(S, x, y, s=50, count=4, broken=1, color="#e0d6c4"):
         if h == 40:
             parts.append('<rect x="%s" y="-43" width="11" height="3" fill="%s"/>' % (n(px - 5.5), shade(c, 0.9)))
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 50), "".join(parts)))
-
-
-@motif("tiger")
-def tiger(S, x, y, s=50):
-    """A tiger's face looking out from the grass; y is the chin."""
-    x, y, s = float(x), float(y), float(s)
-    o = S.lit("#f08a2a")
-    parts = ['<circle cx="-15" cy="-36" r="6" fill="%s"/><circle cx="15" cy="-36" r="6" fill="%s"/>' % (o, o),
-             '<circle cx="-15" cy="-36" r="3" fill="#f4e6d0"/><circle cx="15" cy="-36" r="3" fill="#f4e6d0"/>',
-             '<path d="M0,-40 C14,-40 21,-30 21,-20 C21,-8 12,0 0,0 C-12,0 -21,-8 -21,-20 C-21,-30 -14,-40 0,-40 Z" fill="%s"/>' % S.rad([lighten(o, 0.2), o, shade(o, 0.75)], 0.5, 0.4, 0.7),
-             '<path d="M-21,-16 C-14,-18 -8,-6 0,-6 C8,-6 14,-18 21,-16 C20,-6 12,0 0,0 C-12,0 -20,-6 -21,-16 Z" fill="#f8f0e4"/>',
-             '<path d="M-3,-38 L0,-31 L3,-38 M-9,-37 L-6,-32 M9,-37 L6,-32 M-21,-24 L-14,-23 M-21,-19 L-15,-20 M21,-24 L14,-23 M21,-19 L15,-20" stroke="#1a1410" stroke-width="1.6" fill="none" stroke-linecap="round"/>',
-             '<ellipse cx="-7" cy="-23" rx="3.2" ry="2.6" fill="#f4d040"/><ellipse cx="7" cy="-23" rx="3.2" ry="2.6" fill="#f4d040"/>',
-             '<ellipse cx="-7" cy="-23" rx="1" ry="2.3" fill="#1a1410"/><ellipse cx="7" cy="-23" rx="1" ry="2.3" fill="#1a1410"/>',
-             '<path d="M-3,-14 L3,-14 L0,-10.5 Z" fill="#d86a6a"/><path d="M0,-10.5 L0,-8 M0,-8 Q-3,-6 -5,-8 M0,-8 Q3,-6 5,-8" stroke="#1a1410" stroke-width="0.8" fill="none"/>']
-    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 44), "".join(parts)))
 
 
 @motif("loaf")
@@ -3550,3 +3557,467 @@ def king(S, x, y, h=30, robe="crimson", crown="gold", gift=1):
     if int(gift):
         parts.append('<rect x="7" y="-16" width="5" height="5" rx="1" fill="%s"/><path d="M7,-13.5 h5" stroke="#ffffff" stroke-width="0.6"/>' % c)
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, h / 32), "".join(parts)))
+
+
+# ---------------------------------------------------------------- people, and things for particular days
+
+def _flame(S, x, y, k=1.0, glow=1):
+    """A small candle flame with its halo at (x, y) in local units (drawn by the caller's group)."""
+    halo = '<circle cx="%s" cy="%s" r="%s" fill="%s"/>' % (n(x), n(y), n(5 * k), S.glow("#ffd070", 0.7)) if glow else ""
+    return halo + ('<path d="M%s,%s q%s,%s 0,%s q%s,%s 0,%s Z" fill="#ffd860"/><circle cx="%s" cy="%s" r="%s" fill="#fff8d8"/>'
+                   % (n(x), n(y + 1.2 * k), n(-1.2 * k), n(-1.4 * k), n(-3 * k), n(1.2 * k), n(1.6 * k), n(3 * k),
+                      n(x), n(y + 0.4 * k), n(0.45 * k)))
+
+
+@motif("person")
+def person(S, x, y, h=50, robe="#3a4a6a", skin="#f0c8a8", hair="#5a3a24", view="front", hat="none", hold="none",
+           sash=None, cape=None, beard=0, back=None, legs="#2a2a38", glow=0, flip=0):
+    """A person with a face: front view in a long robe (a girl's gown, a bishop's vestments) or side
+    view walking (legs, coat, something stuck on the back). hat: none, candles, mitre; hold: none,
+    candle, crozier, point; back: a colour for a paper fish on the back (side view). glow=1 keeps
+    the colours as if lit by the person's own candles."""
+    x, y, h = float(x), float(y), float(h)
+    col = S.col if int(glow) else S.lit
+    rc, sk, hc = col(robe), col(skin), col(hair)
+    dk = "#2a2028"
+    p = []
+    if view == "side":
+        lc = col(legs)
+        p.append('<path d="M-1,-42 L-6,-29" stroke="%s" stroke-width="2.8" stroke-linecap="round"/>' % shade(rc, 0.7))
+        p.append('<path d="M-0.5,-24 L-3,-13 L-6.5,-1.5 M0.5,-24 L3.5,-13 L5,-1.5" stroke="%s" stroke-width="3.4" fill="none" stroke-linecap="round" stroke-linejoin="round"/>' % lc)
+        p.append('<path d="M-9,-0.2 C-9,-2.4 -4,-3 -4.2,-0.2 Z M3.4,-0.2 C3.4,-3 8.4,-2.4 8.4,-0.2 Z" fill="%s"/>' % dk)
+        p.append('<path d="M-5,-44 C-7,-37 -7.5,-28 -6.5,-21 L6,-21 C6.5,-29 6.5,-38 4.5,-44 Q0,-46.5 -5,-44 Z" fill="%s"/>'
+                 % S.lin([lighten(rc, 0.15), rc, shade(rc, 0.75)], 0, 0, 1, 0))
+        if back:
+            fc = S.col(back)
+            p.append('<g transform="translate(-6.6,-34) rotate(-8)"><path d="M0,-6 C3,-3 3,3 0,5.5 C-3,3 -3,-3 0,-6 Z M0,5 L-2.6,8.5 L2.6,8.5 Z" fill="%s" stroke="%s" stroke-width="0.4"/>'
+                     '<circle cx="0.6" cy="-3" r="0.6" fill="%s"/><path d="M-1.6,0 Q0,1 1.6,0 M-1.6,2 Q0,3 1.6,2" stroke="%s" stroke-width="0.4" fill="none"/>'
+                     '<rect x="-2.4" y="-7.2" width="4.8" height="1.6" fill="#f4f0e0" opacity="0.9" transform="rotate(10)"/></g>'
+                     % (fc, shade(fc, 0.6), dk, shade(fc, 0.6)))
+        arm = "M1,-42 L8,-40" if hold == "point" else "M1,-42 L6,-29"
+        p.append('<path d="%s" stroke="%s" stroke-width="2.8" stroke-linecap="round"/>' % (arm, rc))
+        hx, hy = (9, -40) if hold == "point" else (6.4, -28)
+        p.append('<circle cx="%s" cy="%s" r="1.5" fill="%s"/>' % (n(hx), n(hy), sk))
+        p.append('<rect x="-1.4" y="-47.5" width="3" height="4" fill="%s"/>' % shade(sk, 0.9))
+        p.append('<circle cx="0.6" cy="-51" r="5.2" fill="%s"/>' % S.rad([lighten(sk, 0.2), sk, shade(sk, 0.85)], 0.6, 0.4, 0.7))
+        p.append('<path d="M5.5,-51 l1.3,1.6 l-1.5,0.4 Z" fill="%s"/>' % sk)
+        p.append('<path d="M-4.8,-49.5 C-6.4,-56 0,-58.4 4.8,-54.4 C2.6,-54.4 0,-53.6 -1.2,-51 C-1.8,-49 -2.8,-47.4 -4.8,-49.5 Z" fill="%s"/>' % hc)
+        p.append('<circle cx="3.2" cy="-51.4" r="0.65" fill="%s"/><path d="M3,-47.8 Q4,-47.2 4.8,-47.9" stroke="%s" stroke-width="0.5" fill="none"/>' % (dk, shade(sk, 0.6)))
+    else:
+        if hold == "crozier":
+            p.append('<path d="M11,0 L11,-62 C11,-68.5 18.5,-68.5 18.5,-63 C18.5,-60 15.5,-60 15.5,-62.5" stroke="%s" stroke-width="1.5" fill="none" stroke-linecap="round"/>' % S.col("gold"))
+        p.append('<ellipse cx="-4" cy="-0.4" rx="3" ry="1.3" fill="%s"/><ellipse cx="4" cy="-0.4" rx="3" ry="1.3" fill="%s"/>' % (dk, dk))
+        p.append('<path d="M-7,-44 C-9,-30 -12,-12 -13,-1 Q0,1 13,-1 C12,-12 9,-30 7,-44 Q0,-46.5 -7,-44 Z" fill="%s"/>'
+                 % S.lin([lighten(rc, 0.2), rc, shade(rc, 0.8)], 0, 0, 1, 0))
+        p.append('<path d="M-3,-30 L-5.5,-2 M3,-30 L5.5,-2 M0,-28 L0,-1" stroke="%s" stroke-width="0.5" fill="none" opacity="0.6"/>' % shade(rc, 0.75))
+        if cape:
+            cc = col(cape)
+            p.append('<path d="M-7.6,-44 C-11,-30 -13,-14 -13.4,-5 L-6,-5 C-5,-20 -3,-36 0,-44 C3,-36 5,-20 6,-5 L13.4,-5 C13,-14 11,-30 7.6,-44 Q0,-47 -7.6,-44 Z" fill="%s" stroke="%s" stroke-width="0.8"/>'
+                     % (S.lin([lighten(cc, 0.15), cc, shade(cc, 0.7)], 0, 0, 1, 0), S.col("gold")))
+        if sash:
+            p.append('<path d="M-9.4,-29.5 Q0,-27.5 9.4,-29.5 L9.8,-26.5 Q0,-24.5 -9.8,-26.5 Z" fill="%s"/>' % col(sash))
+        if hold in ("candle", "none"):
+            for sgn in (-1, 1):
+                if hold == "candle":
+                    d = "M%s,-44 C%s,-40 %s,-33 %s,-31 L%s,-34 C%s,-35 %s,-39 %s,-42 Z" % (
+                        n(7 * sgn), n(11 * sgn), n(10 * sgn), n(3 * sgn), n(2 * sgn), n(6 * sgn), n(6.5 * sgn), n(5 * sgn))
+                else:
+                    d = "M%s,-44 C%s,-38 %s,-30 %s,-24 L%s,-24 C%s,-30 %s,-36 %s,-41 Z" % (
+                        n(7 * sgn), n(10 * sgn), n(11 * sgn), n(11 * sgn), n(8.5 * sgn), n(8.5 * sgn), n(7.5 * sgn), n(5 * sgn))
+                p.append('<path d="%s" fill="%s"/>' % (d, shade(rc, 0.9)))
+            hands = ((-1.8, -32.5), (1.8, -32.5)) if hold == "candle" else ((-9.8, -23.5), (9.8, -23.5))
+        else:
+            p.append('<path d="M-7,-44 C-10,-38 -11,-30 -11,-24 L-8.5,-24 C-8.5,-30 -7.5,-36 -5,-41 Z M7,-44 C10,-42 11,-38 11,-33 L8.6,-33 C8.6,-37 7.6,-39 5,-41 Z" fill="%s"/>' % shade(cape and col(cape) or rc, 0.9))
+            hands = ((-9.8, -23.5), (10.6, -33))
+        for hx, hy in hands:
+            p.append('<circle cx="%s" cy="%s" r="1.6" fill="%s"/>' % (n(hx), n(hy), sk))
+        if hold == "candle":
+            p.append('<rect x="-0.9" y="-40" width="1.8" height="7.5" fill="#f8f2e0"/>' + _flame(S, 0, -41.5, 1.1))
+        p.append('<rect x="-1.6" y="-47" width="3.2" height="4" fill="%s"/>' % shade(sk, 0.9))
+        p.append('<path d="M-5.8,-52 C-7.5,-48 -8,-45 -8.8,-42.4 L-5,-43.2 L-4,-47 Z M5.8,-52 C7.5,-48 8,-45 8.8,-42.4 L5,-43.2 L4,-47 Z" fill="%s"/>' % hc)
+        p.append('<circle cx="0" cy="-51" r="5.5" fill="%s"/>' % S.rad([lighten(sk, 0.2), sk, shade(sk, 0.85)], 0.45, 0.4, 0.7))
+        p.append('<path d="M-5.6,-51.5 C-6,-57.6 6,-57.6 5.6,-51.5 C3,-54.6 -3,-54.6 -5.6,-51.5 Z" fill="%s"/>' % hc)
+        p.append('<circle cx="-2" cy="-50.6" r="0.6" fill="%s"/><circle cx="2" cy="-50.6" r="0.6" fill="%s"/>' % (dk, dk))
+        p.append('<circle cx="-3.2" cy="-48.8" r="1" fill="#f08080" opacity="0.35"/><circle cx="3.2" cy="-48.8" r="1" fill="#f08080" opacity="0.35"/>')
+        if int(beard):
+            bc = col("#f4f0ea")
+            p.append('<path d="M-5.2,-50 C-5.4,-44 -2.4,-40.4 0,-40 C2.4,-40.4 5.4,-44 5.2,-50 C3.4,-47.2 -3.4,-47.2 -5.2,-50 Z" fill="%s"/>'
+                     '<path d="M-2.6,-48.4 Q0,-49.4 2.6,-48.4 Q0,-47.6 -2.6,-48.4 Z" fill="%s"/>' % (bc, shade(bc, 0.9)))
+        else:
+            p.append('<path d="M-1.2,-48.2 Q0,-47.3 1.2,-48.2" stroke="%s" stroke-width="0.5" fill="none"/>' % shade(sk, 0.6))
+        if hat == "candles":
+            p.append('<ellipse cx="0" cy="-56.4" rx="6.4" ry="1.7" fill="%s"/>' % col("#3a7a48"))
+            p.append("".join('<circle cx="%s" cy="-56" r="0.55" fill="#e03040"/>' % n(bx) for bx in (-5, -1.2, 3.4)))
+            for cx_, ch in ((-4.6, 4.6), (-2.3, 5.4), (0, 6), (2.3, 5.4), (4.6, 4.6)):
+                p.append('<rect x="%s" y="%s" width="1.2" height="%s" fill="#fbf6e8"/>' % (n(cx_ - 0.6), n(-56.6 - ch), n(ch)))
+                p.append(_flame(S, cx_, -58 - ch, 0.8, glow=1))
+        elif hat == "mitre":
+            p.append('<path d="M-5.4,-54.6 L-6.4,-61 Q-3,-65.5 0,-70 Q3,-65.5 6.4,-61 L5.4,-54.6 Z" fill="%s"/>'
+                     '<path d="M0,-70 L0,-54.6 M-5.8,-56 L5.8,-56" stroke="%s" stroke-width="1.2"/><path d="M0,-66 v4.4 M-1.7,-64 h3.4" stroke="%s" stroke-width="0.8"/>'
+                     % (S.lin([col("#fbf8f0"), col("#e0d6c0")]), S.col("gold"), S.col("crimson")))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, h / 60, 0, bool(int(flip))), "".join(p)))
+
+
+@motif("horse")
+def horse(S, x, y, s=40, color="#6a4028", rider=None, flip=0):
+    """A galloping horse on four legs (with a rider in colours when rider=colour); y is the ground."""
+    x, y, s = float(x), float(y), float(s)
+    c = S.lit(color)
+    far = shade(c, 0.68)
+    hoof = shade(c, 0.35)
+    def leg(pts, colour):
+        d = "M" + " L".join("%s,%s" % (n(a), n(b)) for a, b in pts)
+        ex, ey = pts[-1]
+        return ('<path d="%s" stroke="%s" stroke-width="2.7" fill="none" stroke-linecap="round" stroke-linejoin="round"/>'
+                '<ellipse cx="%s" cy="%s" rx="1.6" ry="1.1" fill="%s"/>' % (d, colour, n(ex), n(ey), hoof))
+    parts = [leg(((-8, -14), (-5, -7), (-7, -1)), far), leg(((6, -14), (5, -7), (3, -1)), far),
+             '<path d="M-15,-21 C-20,-22 -24,-18 -26,-11 C-22,-14 -19,-16.5 -14.5,-17.5 Z" fill="%s"/>' % shade(c, 0.55),
+             '<path d="M-15,-22 C-12,-27 6,-27.5 11,-23.5 C14,-20.5 13.5,-14.5 9.5,-12.5 C2,-10.5 -8,-10.5 -13,-12 C-17,-14 -18,-19 -15,-22 Z" fill="%s"/>'
+             % S.lin([lighten(c, 0.2), c, shade(c, 0.78)]),
+             '<path d="M7,-24 C10,-28 14,-32 17,-35 C18,-36.5 20,-37 21.5,-36 L26.2,-31 C27.2,-29.8 26.2,-28.2 25,-28.6 L20,-30.4 C17,-27 15,-22 12,-17.5 Z" fill="%s"/>'
+             % S.lin([lighten(c, 0.2), c]),
+             '<path d="M18.6,-36 L18.4,-39.6 L20.6,-36.6 Z" fill="%s"/>' % shade(c, 0.7),
+             '<path d="M17.6,-35.6 C14,-33 10,-29 6.6,-24.4 L9.6,-24.6 C12,-28.5 15,-32 18.6,-34.6 Z" fill="%s"/>' % shade(c, 0.5),
+             '<circle cx="21" cy="-33.4" r="0.7" fill="#1a1410"/>',
+             leg(((-10, -14), (-13, -7), (-18, -2)), c), leg(((8, -15), (13.5, -10), (17.5, -7)), c)]
+    if rider:
+        r = S.col(rider)
+        parts.append('<g transform="translate(0,-2)"><path d="M-2,-24 L-1,-32 C0,-36 4,-37 5,-33 L5,-26 L8,-22 L6,-21 L2,-24 Z" fill="%s"/><circle cx="3" cy="-38" r="2.8" fill="%s"/>'
+                     '<path d="M0,-40 C1,-43 6,-43 6,-39 Z" fill="%s"/></g>' % (r, S.lit("#e8c8a8"), shade(r, 0.8)))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 40, 0, bool(int(flip))), "".join(parts)))
+
+
+@motif("tiger")
+def tiger(S, x, y, s=50, flip=0):
+    """A tiger walking through the grass, seen from the side; y is the ground, s its length."""
+    x, y, s = float(x), float(y), float(s)
+    o = S.lit("#e8842a")
+    far = shade(o, 0.7)
+    ink = "#1e1610"
+    body = ("M-24,-26 C-14,-30.5 8,-30.5 16,-27.5 C20,-26 22,-22 22,-18 C22,-14 18,-12 14,-12 L-18,-12 "
+            "C-24,-12 -28,-16 -28,-20 C-28,-23 -27,-25 -24,-26 Z")
+    clip = S.uid("t")
+    S.defs.append('<clipPath id="%s"><path d="%s"/></clipPath>' % (clip, body))
+    stripes = "".join('<path d="M%s,-31 q2.4,5 -0.6,10 M%s,-12 q-1.8,-3 0.4,-6" />' % (n(sx), n(sx + 1.6)) for sx in range(-22, 16, 5))
+    p = ['<path d="M-16,-14 L-14,-1 M12,-14 L10,-1" stroke="%s" stroke-width="4.4" stroke-linecap="round"/>' % far,
+         '<path d="M-27,-22 C-36,-22 -38,-12 -33,-6" stroke="%s" stroke-width="2.8" fill="none" stroke-linecap="round"/>'
+         '<path d="M-27,-22 C-36,-22 -38,-12 -33,-6" stroke="%s" stroke-width="2.9" fill="none" stroke-dasharray="1.6 3.2"/>' % (o, ink),
+         '<path d="%s" fill="%s"/>' % (body, S.lin([lighten(o, 0.25), o, shade(o, 0.8)])),
+         '<g clip-path="url(#%s)"><path d="M-26,-11 C-12,-15 6,-15 22,-11 L22,-8 L-26,-8 Z" fill="%s"/>'
+         '<g stroke="%s" stroke-width="1.5" fill="none" stroke-linecap="round">%s</g></g>' % (clip, S.lit("#f6eee0"), ink, stripes),
+         '<path d="M-20,-14 L-22,-7 L-18,-1 M16,-14 L18,-1" stroke="%s" stroke-width="4.6" fill="none" stroke-linecap="round" stroke-linejoin="round"/>' % o,
+         '<path d="M-22,-6 l1.4,-0.6 M18,-5 l1.6,0 M-16,-6 l1.4,0" stroke="%s" stroke-width="1" />' % ink,
+         '<ellipse cx="-17.6" cy="-0.6" rx="2.8" ry="1.3" fill="%s"/><ellipse cx="19" cy="-0.6" rx="2.8" ry="1.3" fill="%s"/>' % (o, o),
+         '<circle cx="21" cy="-33.6" r="2.4" fill="%s"/><circle cx="21" cy="-33.6" r="1.1" fill="%s"/>' % (o, ink),
+         '<path d="M17.6,-30 C19.6,-35.4 30,-35.4 32,-30.4 C34,-26 33.4,-20.6 28.4,-18.6 C24,-17.4 19,-19 17.6,-23 Z" fill="%s"/>'
+         % S.rad([lighten(o, 0.25), o, shade(o, 0.8)], 0.5, 0.4, 0.7),
+         '<path d="M24,-22.4 C27,-24.6 32.6,-24.2 33.2,-21.4 C32.8,-19.4 29.6,-18.2 26.4,-18.6 C24.6,-19 23.6,-20.6 24,-22.4 Z M18,-25 C19.4,-22 21.4,-20.4 23.4,-20 L19.6,-19 Z" fill="%s"/>' % S.lit("#f6eee0"),
+         '<path d="M31.6,-24.8 L33.6,-24 L32.6,-22.6 Z" fill="#3a2a2a"/>',
+         '<ellipse cx="27.2" cy="-27.6" rx="1.5" ry="1.1" fill="#f0d040"/><ellipse cx="27.4" cy="-27.6" rx="0.4" ry="1" fill="%s"/>' % ink,
+         '<path d="M22,-33 q1.4,2.6 0,5 M25,-34.4 q1,2 0,3.6 M19.2,-26.6 q2,0.4 3.4,2 M30.6,-30.4 q-1.6,0.6 -2.2,1.8" stroke="%s" stroke-width="1" fill="none" stroke-linecap="round"/>' % ink]
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 70, 0, bool(int(flip))), "".join(p)))
+
+
+@motif("montgolfier")
+def montgolfier(S, x, y, s=90, color="#2a4a9a", trim="gold"):
+    """The tall early balloon, blue with gold garlands, its open cage showing a sheep, a duck and a
+    rooster; y is the envelope's middle, s its whole height."""
+    x, y, s = float(x), float(y), float(s)
+    c, g = S.col(color), S.col(trim)
+    env = "M0,-34 C16,-34 23,-22 22,-8 C21,4 12,12 8,18 L-8,18 C-12,12 -21,4 -22,-8 C-23,-22 -16,-34 0,-34 Z"
+    clip = S.uid("m")
+    S.defs.append('<clipPath id="%s"><path d="%s"/></clipPath>' % (clip, env))
+    garland = " ".join("M%s,-20 q3,4 6,0" % n(gx) for gx in range(-24, 24, 6))
+    dots = "".join('<circle cx="%s" cy="-27" r="1" fill="%s"/>' % (n(dx), g) for dx in range(-12, 13, 6))
+    ww = S.lit("#c89a58")
+    p = ['<path d="%s" fill="%s"/>' % (env, S.lin([lighten(c, 0.2), c, shade(c, 0.7)], 0, 0, 1, 0)),
+         '<g clip-path="url(#%s)"><rect x="-25" y="-6" width="50" height="3" fill="%s"/><rect x="-25" y="7" width="50" height="2" fill="%s"/>'
+         '<path d="%s" stroke="%s" stroke-width="1.2" fill="none"/>%s'
+         '<path d="%s" fill="%s"/></g>' % (clip, g, g, garland, g, dots, env,
+                                         S.rad([(0, "#ffffff", 0.3), (0.5, "#ffffff", 0), (1, "#000000", 0.3)], 0.35, 0.3, 0.8)),
+         '<rect x="-8.5" y="17" width="17" height="3" rx="1" fill="%s"/>' % g,
+         '<path d="M-8,20 L-14,30 M8,20 L14,30 M-3,20 L-5,30 M3,20 L5,30" stroke="%s" stroke-width="0.6"/>' % S.lit("#5a4a40"),
+         # the passengers, heads over the rail: sheep, duck, rooster
+         '<g transform="translate(0,30) scale(1.45) translate(0,-30)">'
+         '<circle cx="-7.5" cy="29" r="2.4" fill="#f4f0e6"/><circle cx="-5" cy="28.4" r="2.4" fill="#f4f0e6"/><ellipse cx="-3.6" cy="29.4" rx="1.6" ry="2" fill="#3a3030"/>',
+         '<circle cx="1.4" cy="28.6" r="1.9" fill="#f8f4ec"/><path d="M3,28.4 l2.4,0.6 l-2.4,0.8 Z" fill="#f0a030"/><circle cx="1.8" cy="28" r="0.45" fill="#1a1410"/>',
+         '<circle cx="7.4" cy="28.4" r="1.9" fill="#c8742a"/><path d="M6,26.6 q0.6,-1.6 1.2,-0.4 q0.6,-1.4 1.2,-0.2 q0.8,-1 1,0.6 Z" fill="#e02a2a"/>'
+         '<path d="M9.1,28.2 l1.8,0.5 l-1.8,0.6 Z" fill="#f0c040"/><path d="M8.2,29.6 q0.4,1.4 -0.4,1.6" stroke="#e02a2a" stroke-width="0.8" fill="none"/></g>',
+         '<rect x="-14" y="30" width="28" height="9" rx="1" fill="%s"/><path d="M-14,32.8 h28 M-14,35.8 h28 M-7,30 v9 M0,30 v9 M7,30 v9" stroke="%s" stroke-width="0.6"/>'
+         % (ww, shade(ww, 0.7)),
+         '<rect x="-14.6" y="29.2" width="29.2" height="1.6" rx="0.8" fill="%s"/>' % shade(ww, 0.8)]
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 72), "".join(p)))
+
+
+@motif("palace")
+def palace(S, x, y, s=120, color="#e8dcc4", roof="#6a7088"):
+    """A long palace front seen across its courtyard: wings, a central block and rows of tall windows;
+    s is its width."""
+    x, y, s = float(x), float(y), float(s)
+    c, r = S.lit(color), S.lit(roof)
+    lit = S.time in ("night", "dusk")
+    win = "#ffd070" if lit else shade(S.lit("#5a6a8a"), 0.9)
+    p = ['<path d="M-60,-18 L-58,-24 L58,-24 L60,-18 Z" fill="%s"/>' % r,
+         '<rect x="-60" y="-18" width="120" height="18" fill="%s"/>' % S.lin([lighten(c, 0.1), shade(c, 0.85)]),
+         '<path d="M-16,-28 L-14,-36 L14,-36 L16,-28 Z" fill="%s"/><rect x="-16" y="-28" width="32" height="28" fill="%s"/>' % (r, lighten(c, 0.05)),
+         '<path d="M-16,-28 L0,-33 L16,-28 Z" fill="%s"/>' % shade(c, 0.9)]
+    for wx in range(-56, 57, 6):
+        if -16 <= wx <= 14:
+            continue
+        p.append('<rect x="%s" y="-15" width="2.6" height="6" fill="%s"/><rect x="%s" y="-7" width="2.6" height="5" fill="%s"/>' % (n(wx), win, n(wx), win))
+    for wx in range(-13, 14, 5):
+        p.append('<rect x="%s" y="-24" width="2.4" height="8" rx="1.2" fill="%s"/><rect x="%s" y="-12" width="2.4" height="8" rx="1.2" fill="%s"/>' % (n(wx), win, n(wx), win))
+    p.append('<rect x="-62" y="-1.6" width="124" height="1.6" fill="%s"/>' % shade(c, 0.7))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 120), "".join(p)))
+
+
+@motif("patang")
+def patang(S, x, y, s=20, color="red", color2="gold", angle=0, sx=None, sy=None):
+    """A square fighter kite flown corner up, with a small tail; (x, y) its centre. With sx, sy its
+    string runs down to that point (the flyer's hand)."""
+    x, y, s = float(x), float(y), float(s)
+    c, c2 = S.col(color), S.col(color2)
+    if sx is not None and sy is not None:
+        S.add('<path d="M%s,%s Q%s,%s %s,%s" stroke="#f4f0e0" stroke-width="0.5" fill="none" opacity="0.8"/>'
+              % (n(x), n(S.Y(y - s * 0.25)), n((x + float(sx)) / 2 + 6), n(S.Y((y + float(sy)) / 2 - 4)), n(float(sx)), n(S.Y(float(sy)))))
+    S.add('<g transform="%s"><path d="M0,-10 L10,0 L0,10 L-10,0 Z" fill="%s"/><path d="M0,-10 L10,0 L0,10 Z" fill="%s"/>'
+          '<circle cx="0" cy="0" r="3" fill="%s"/><path d="M0,-10 L0,10 M-10,0 Q0,-5 10,0" stroke="%s" stroke-width="0.6" fill="none"/>'
+          '<path d="M0,9 L-2.6,13.6 L2.6,13.6 Z" fill="%s"/></g>'
+          % (S.at(x, y, s / 20, float(angle)), c, c2, c, shade(c, 0.5), c2))
+
+
+@motif("rooftops")
+def rooftops(S, heights="30,44,26,38,50,34", colors="#e8b878,#e89a8a,#8ac8c0,#f0e0c8,#d8a0c0,#c8d890", y=0):
+    """Flat-roofed city houses side by side, with parapets, water tanks and stair huts; the roof of
+    house i (of n, left to right) is at height heights[i] and its middle at x = W * (i + 0.5) / n."""
+    hs = [float(v) for v in str(heights).split(",")]
+    cols = [c for c in str(colors).split(",")]
+    y = float(y)
+    w = S.W / float(len(hs))
+    rng = random.Random(S.code * 31 + 5)
+    for i, h in enumerate(hs):
+        c = S.lit(cols[i % len(cols)])
+        x0 = i * w - 0.5
+        top = y + h
+        p = ['<rect x="%s" y="%s" width="%s" height="%s" fill="%s"/>' % (n(x0), n(S.Y(top)), n(w + 1), n(h), S.lin([lighten(c, 0.12), shade(c, 0.85)], 0, 0, 1, 0)),
+             '<rect x="%s" y="%s" width="%s" height="2.4" fill="%s"/>' % (n(x0 - 0.5), n(S.Y(top + 2.4)), n(w + 2), shade(c, 0.8))]
+        if i % 3 == 1:
+            p.append('<rect x="%s" y="%s" width="7" height="6" fill="%s"/><rect x="%s" y="%s" width="2.4" height="4" fill="%s"/>'
+                     % (n(x0 + w - 9), n(S.Y(top + 8)), shade(c, 0.9), n(x0 + w - 7), n(S.Y(top + 6)), shade(c, 0.55)))
+        elif i % 3 == 2:
+            p.append('<rect x="%s" y="%s" width="6" height="5" rx="1.5" fill="%s"/>' % (n(x0 + 2.5), n(S.Y(top + 7.4)), S.lit("#3a3a44")))
+        for row in range(int((h - 6) // 10)):
+            for k in range(2):
+                wx = x0 + w * (0.26 + 0.38 * k) - 1.5
+                wy = top - 8 - row * 10
+                p.append('<path d="M%s,%s v-4 a1.6,1.6 0 0 1 3.2,0 v4 Z" fill="%s"/>' % (n(wx), n(S.Y(wy - 5)), shade(c, 0.5)))
+        if rng.random() < 0.5:
+            p.append('<path d="M%s,%s h%s" stroke="%s" stroke-width="1.2" stroke-dasharray="2 1.4"/>' % (n(x0 + 2), n(S.Y(top - 5)), n(w - 4), S.lit("#e84a6a")))
+        S.add("".join(p))
+
+
+@motif("grill")
+def grill(S, x, y, s=50, fish=5):
+    """A street grill on legs, glowing charcoal under a grid with sardines laid across it, and
+    smoke rising; s is its width."""
+    x, y, s = float(x), float(y), float(s)
+    metal = S.lit("#4a4a52")
+    p = ['<path d="M-20,-16 L-23,0 M20,-16 L23,0 M-12,-16 L-13,0 M12,-16 L13,0" stroke="%s" stroke-width="1.6"/>' % metal,
+         '<path d="M-25,-24 L25,-24 L22,-15 L-22,-15 Z" fill="%s"/>' % S.lin([lighten(metal, 0.2), shade(metal, 0.7)]),
+         '<path d="M-25,-24 L25,-24 L21,-38 L-21,-38 Z" fill="%s"/>' % S.lin(["#a02a10", "#f05a20", "#ffd070"]),
+         '<ellipse cx="0" cy="-31" rx="30" ry="12" fill="%s"/>' % S.glow("#ff8030", 0.45),
+         '<path d="M-25,-24 L-21,-38 M-15,-24 L-12.6,-38 M-5,-24 L-4.2,-38 M5,-24 L4.2,-38 M15,-24 L12.6,-38 M25,-24 L21,-38 '
+         'M-24,-27.5 H24 M-23,-31 H23 M-22,-34.5 H22" stroke="%s" stroke-width="0.6"/>' % S.lit("#5a5a62")]
+    count = int(fish)
+    for i in range(count):
+        row, col = i // 2, i % 2
+        fx = -10 + col * 20 - row * 1.5 + (row % 2) * 3
+        fy = -27 - row * 4.2
+        k = 1 - row * 0.08
+        p.append('<g transform="translate(%s,%s) rotate(%s) scale(%s)"><path d="M-8,0 C-5,-2.2 4,-2.4 7,-0.4 L10,-2.6 L9.4,0 L10,2.6 L7,0.4 C4,2.4 -5,2.2 -8,0 Z" fill="%s"/>'
+                 '<path d="M-6,-0.9 C-2,-1.9 3,-1.9 6.6,-0.7" stroke="%s" stroke-width="1" fill="none"/><circle cx="-6" cy="-0.3" r="0.55" fill="#1a1a24"/>'
+                 '<path d="M-2,-1.5 l1,2.6 M2,-1.7 l1,2.8" stroke="#3a2a20" stroke-width="0.6"/></g>'
+                 % (n(fx), n(fy), n(-4 + ((i * 5) % 3) * 4), n(k * 1.15), S.lin(["#f0f4f8", "#a8b8c8", "#6a7a8a"]), S.lit("#3a5a7a")))
+    for k, sx in enumerate((-10, 4, 16)):
+        p.append('<path d="M%s,-34 C%s,-42 %s,-48 %s,-58" stroke="#e8e4f0" stroke-width="%s" fill="none" stroke-linecap="round" opacity="0.35"/>'
+                 % (n(sx), n(sx - 5), n(sx + 5), n(sx - 2), n(3 - k * 0.5)))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 50), "".join(p)))
+
+
+@motif("basil")
+def basil(S, x, y, s=16):
+    """A little pot of basil with a paper carnation on a stick; y is the pot's foot."""
+    x, y, s = float(x), float(y), float(s)
+    g = S.lit("#4a9a3a")
+    S.add('<g transform="%s"><path d="M-5,-7 L5,-7 L4,0 L-4,0 Z" fill="%s"/><rect x="-5.6" y="-8" width="11.2" height="1.8" fill="%s"/>'
+          '<circle cx="-2.6" cy="-10" r="3" fill="%s"/><circle cx="2.6" cy="-10.4" r="3" fill="%s"/><circle cx="0" cy="-12.6" r="3.2" fill="%s"/>'
+          '<path d="M2,-12 L4,-19" stroke="%s" stroke-width="0.5"/><circle cx="4.2" cy="-19.6" r="2.2" fill="%s"/><rect x="2.4" y="-17.4" width="4.4" height="2.6" fill="#f8f4ec" transform="rotate(-12 4.6 -16)"/></g>'
+          % (S.at(x, y, s / 20), S.lit("#c8643a"), S.lit("#d8784a"), shade(g, 0.85), g, lighten(g, 0.15), S.lit("#6a8a4a"), S.col("red")))
+
+
+@motif("watchtower")
+def watchtower(S, x, y, h=70, lamp=1):
+    """A concrete border watchtower with its cabin and a searchlight."""
+    x, y, h = float(x), float(y), float(h)
+    c = S.lit("#a8a49c")
+    glass = "#ffd070" if S.time in ("night", "dusk") else S.lit("#6a7a8a")
+    beam = ""
+    if int(lamp):
+        beam = '<path d="M8,-55 L60,-20 L60,0 Z" fill="%s" opacity="0.25"/>' % S.lin([(0, "#f0f4ff", 0.9), (1, "#f0f4ff", 0)], 0, 0, 1, 0)
+    S.add('<g transform="%s">%s<rect x="-4" y="-46" width="8" height="46" fill="%s"/>'
+          '<rect x="-8" y="-58" width="16" height="12" fill="%s"/><rect x="-6.5" y="-56" width="13" height="5" fill="%s"/>'
+          '<rect x="-9" y="-60" width="18" height="2.4" fill="%s"/><rect x="6.5" y="-57" width="3" height="3" fill="#f0f4ff"/></g>'
+          % (S.at(x, y, h / 60), beam, S.lin([lighten(c, 0.1), shade(c, 0.75)], 0, 0, 1, 0), c, glass, shade(c, 0.7)))
+
+
+@motif("passagetomb")
+def passage_tomb(S, x, y, s=120, sunx=None, suny=None):
+    """A great round grassy mound faced with white quartz, ringed by kerbstones, its entrance with a
+    roof-box slot above and the carved entrance stone before it; with sunx, suny a shaft of the
+    rising sun runs from there into the slot. s is its width."""
+    x, y, s = float(x), float(y), float(s)
+    k = s / 120
+    rng = random.Random(S.code * 17)
+    grass, quartz, stone = S.lit("#6a9a4a"), S.lit("#eeeee8"), S.lit("#8a8a90")
+    p = ['<path d="M-62,-2 C-56,-26 -30,-44 0,-45 C30,-44 56,-26 62,-2 Z" fill="%s"/>' % S.lin([lighten(grass, 0.15), shade(grass, 0.8)]),
+         '<path d="M-48,-2 C-44,-14 -24,-22 0,-22.5 C24,-22 44,-14 48,-2 Z" fill="%s"/>' % S.lin([quartz, shade(quartz, 0.85)])]
+    pebbles = []
+    for i in range(40):
+        px = rng.uniform(-42, 42)
+        top = -2 - 20.5 * (1 - (px / 48.0) ** 2)
+        py = rng.uniform(top + 1.5, -3)
+        pebbles.append('<circle cx="%s" cy="%s" r="%s" fill="%s"/>' % (n(px), n(py), n(rng.uniform(0.6, 1.2)), shade(stone, rng.uniform(0.7, 1.0))))
+    p.append("".join(pebbles))
+    p.append("".join('<rect x="%s" y="-4.4" width="%s" height="4.4" rx="1.8" fill="%s"/>' % (n(kx), n(6.6), shade(stone, 0.8 + 0.12 * ((i * 7) % 3 - 1)))
+                     for i, kx in enumerate(range(-60, 58, 7)) if not -9 < kx < 3))
+    p.append('<rect x="-3.6" y="-15" width="7.2" height="13" fill="#141018"/><rect x="-5.6" y="-16.8" width="11.2" height="2" fill="%s"/>'
+             '<rect x="-2.8" y="-19.8" width="5.6" height="2.4" fill="#141018"/><rect x="-4.8" y="-21.4" width="9.6" height="1.8" fill="%s"/>' % (shade(stone, 0.9), shade(stone, 0.9)))
+    spiral = "M0,0 a1,1 0 0 1 2,0 a2,2 0 0 1 -4,0 a3,3 0 0 1 6,0"
+    p.append('<g transform="translate(0,2)"><path d="M-14,0 C-14,-8.4 14,-8.4 14,0 Z" fill="%s"/><g stroke="%s" stroke-width="0.7" fill="none">'
+             '<path transform="translate(-7,-3.2) scale(0.8)" d="%s"/><path transform="translate(1.4,-3.2) scale(0.8)" d="%s"/><path transform="translate(8,-2) scale(0.55)" d="%s"/></g></g>'
+             % (S.lin([lighten(stone, 0.4), shade(stone, 0.9)]), shade(stone, 0.45), spiral, spiral, spiral))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, k), "".join(p)))
+    if sunx is not None and suny is not None:
+        tx, ty = x, y + 18.6 * k
+        S.add('<path d="M%s,%s L%s,%s L%s,%s Z" fill="%s"/><rect x="%s" y="%s" width="%s" height="%s" fill="#ffd870"/>'
+              '<circle cx="%s" cy="%s" r="%s" fill="%s"/>'
+              % (n(float(sunx)), n(S.Y(float(suny) + 6)), n(tx - 2 * k), n(S.Y(ty)), n(float(sunx)), n(S.Y(float(suny) - 6)),
+                 S.lin([(0, "#ffe0a0", 0.55), (1, "#ffd070", 0.15)], 0, 0, 1, 0), n(tx - 2.4 * k), n(S.Y(ty + 1 * k)), n(4.8 * k), n(2 * k),
+                 n(tx), n(S.Y(ty)), n(6 * k), S.glow("#ffd070", 0.8)))
+
+
+@motif("oxcart")
+def oxcart(S, x, y, s=60, color="#2a2226", leaves="#4a9a4a"):
+    """A court carriage on two great wheels, its roof hung with heart-shaped leaves, drawn by a
+    black ox; y is the ground, s its whole length."""
+    x, y, s = float(x), float(y), float(s)
+    c = S.lit(color)
+    gold = S.col("gold")
+    lc = S.lit(leaves)
+    ox = S.lit("#3a3034")
+    leaf = "".join('<path transform="translate(%s,%s) rotate(%s)" d="M0,0 C-2.4,-2 -2.4,-4.6 0,-3.6 C2.4,-4.6 2.4,-2 0,0 Z" fill="%s"/>'
+                   % (n(lx), n(ly), n(rot), lc) for lx, ly, rot in ((-14, -30, 180), (-8, -31, 170), (-2, -31, 190), (4, -31, 180), (10, -30, 200), (-17, -24, 160), (13, -24, 200)))
+    p = ['<path d="M-18,-28 L-14,-34 L14,-34 L18,-28 Z" fill="%s"/>' % shade(c, 1.3),
+         '<rect x="-16" y="-28" width="32" height="16" fill="%s"/>' % S.lin([lighten(c, 0.2), c], 0, 0, 1, 0),
+         '<rect x="-12" y="-25" width="10" height="9" fill="%s"/><rect x="2" y="-25" width="10" height="9" fill="%s"/>' % (S.lit("#c8a060"), S.lit("#c8a060")),
+         '<path d="M-12,-20.5 h10 M2,-20.5 h10 M-7,-25 v9 M7,-25 v9" stroke="%s" stroke-width="0.5"/>' % shade(c, 0.8),
+         leaf,
+         '<path d="M16,-14 L44,-16" stroke="%s" stroke-width="1.4"/>' % S.lit("#6a4a2a"),
+         '<circle cx="-4" cy="-10" r="10" fill="none" stroke="%s" stroke-width="2"/><circle cx="-4" cy="-10" r="1.6" fill="%s"/>' % (shade(c, 1.4), gold),
+         '<path d="M-4,-20 V0 M-14,-10 H6 M-11,-17 L3,-3 M3,-17 L-11,-3" stroke="%s" stroke-width="0.7"/>' % shade(c, 1.4),
+         '<path d="M38,-20 C40,-24 52,-24 56,-20 L60,-22 L63,-20 L62,-15 L58,-15 L56,-13 L56,0 L54,0 L53,-11 L44,-11 L43,0 L41,0 L40,-12 C38,-13 37,-16 38,-20 Z" fill="%s"/>' % ox,
+         '<path d="M58,-22 q1,-3 4,-3 M60,-22 q2,-1 3,-4" stroke="%s" stroke-width="0.8" fill="none"/>' % S.lit("#e8e0c8"),
+         '<path d="M42,-21 Q48,-25 54,-21" stroke="%s" stroke-width="1.6" fill="none"/>' % S.col("red")]
+    S.add('<g transform="%s">%s</g>' % (S.at(x - s * 0.2, y, s / 80), "".join(p)))
+
+
+@motif("sakecup")
+def sake_cup(S, x, y, s=20, petals="gold"):
+    """A shallow red lacquer sake cup on its foot, chrysanthemum petals floating in it."""
+    x, y, s = float(x), float(y), float(s)
+    pc = S.col(petals)
+    red = S.lit("#c8302a")
+    pet = "".join('<ellipse cx="%s" cy="-9.6" rx="1.6" ry="0.6" fill="%s" transform="rotate(%s %s -9.6)"/>' % (n(px), pc, n(rot), n(px))
+                  for px, rot in ((-5, 20), (-1.6, -30), (2, 10), (5, 60)))
+    S.add('<g transform="%s"><path d="M-4,0 L4,0 L2.6,-3 L-2.6,-3 Z" fill="%s"/><path d="M-10,-10 Q0,-0.6 10,-10 Z" fill="%s"/>'
+          '<ellipse cx="0" cy="-10" rx="10" ry="1.8" fill="%s"/><ellipse cx="0" cy="-9.8" rx="8.4" ry="1.2" fill="#f4ead0" opacity="0.7"/>%s</g>'
+          % (S.at(x, y, s / 20), shade(red, 0.8), S.lin([lighten(red, 0.2), shade(red, 0.7)]), shade(red, 0.7), pet))
+
+
+@motif("colosseum")
+def colosseum(S, x, y, s=110, color="#d8c4a0"):
+    """The great amphitheatre: tiers of arches round an oval wall, the outer ring broken away on one
+    side; s is its width."""
+    x, y, s = float(x), float(y), float(s)
+    c = S.lit(color)
+    dark = shade(c, 0.45)
+    p = ['<path d="M-54,0 L-54,-30 Q0,-40 40,-34 L40,-24 L54,-20 L54,0 Z" fill="%s"/>' % shade(c, 0.8),
+         '<path d="M-54,0 L-54,-44 Q-20,-50 14,-48 L22,-42 L30,-40 L34,-30 L44,-26 L54,-22 L54,0 Z" fill="%s"/>' % S.lin([lighten(c, 0.15), shade(c, 0.85)], 0, 0, 1, 0)]
+    for row, (top, hgt) in enumerate(((-12, 10), (-24, 9), (-36, 8))):
+        for k in range(12):
+            ax = -51 + k * 8.6
+            if row == 2 and ax > 16 or row == 1 and ax > 38:
+                continue
+            p.append('<path d="M%s,%s v%s a2.6,2.6 0 0 1 5.2,0 v%s Z" fill="%s"/>' % (n(ax), n(top + hgt), n(-hgt + 2.6), n(hgt - 2.6), dark))
+    p.append('<path d="M-54,-13 H54 M-54,-25 H44 M-54,-37 H26" stroke="%s" stroke-width="1"/>' % lighten(c, 0.2))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 110), "".join(p)))
+
+
+@motif("tent")
+def tent(S, x, y, s=40, color="#d8c8a0"):
+    """A small pointed polar tent on its pole, guy lines pegged in the snow."""
+    x, y, s = float(x), float(y), float(s)
+    c = S.lit(color)
+    S.add('<g transform="%s"><path d="M-26,0 L0,-30 M26,0 L0,-30" stroke="%s" stroke-width="0.5"/>'
+          '<path d="M-16,0 L0,-30 L16,0 Z" fill="%s"/><path d="M0,-30 L16,0 L4,0 Z" fill="%s"/>'
+          '<path d="M-3,0 L0,-9 L3,0 Z" fill="%s"/><path d="M0,-30 V-34" stroke="%s" stroke-width="1"/></g>'
+          % (S.at(x, y, s / 34), S.lit("#8a8070"), S.lin([lighten(c, 0.15), c]), shade(c, 0.8), shade(c, 0.45), S.lit("#6a4a2a")))
+
+
+@motif("sledge")
+def sledge(S, x, y, s=40, dogs=3):
+    """A loaded polar sledge and a few dogs in harness, seen from the side, heading left."""
+    x, y, s = float(x), float(y), float(s)
+    wood = S.lit("#8a5a30")
+    load = S.lit("#a89a80")
+    dog = S.lit("#5a5048")
+    p = ['<path d="M-2,0 H40 Q44,0 44,-3" stroke="%s" stroke-width="1.2" fill="none"/><path d="M4,-1 v-4 M18,-1 v-4 M32,-1 v-4" stroke="%s" stroke-width="1"/>' % (wood, wood),
+         '<rect x="2" y="-11" width="34" height="6" rx="1.5" fill="%s"/><path d="M8,-11 v6 M20,-11 v6 M30,-11 v6" stroke="%s" stroke-width="0.6"/>' % (load, shade(load, 0.7)),
+         '<path d="M-2,-4 L%s,-6" stroke="%s" stroke-width="0.5"/>' % (n(-12 * int(dogs) - 2), S.lit("#3a3030"))]
+    for i in range(int(dogs)):
+        dx = -8 - i * 12
+        p.append('<path d="M%s,-6 C%s,-8 %s,-8 %s,-6 L%s,-9 L%s,-8 L%s,-6 L%s,0 M%s,-6 L%s,0 M%s,-5.6 L%s,0 M%s,-5.6 L%s,0 M%s,-6.4 q3,-1 3,-4" '
+                 'stroke="%s" stroke-width="1.6" fill="%s" stroke-linecap="round" stroke-linejoin="round"/>'
+                 % (n(dx + 4), n(dx + 2), n(dx - 3), n(dx - 4), n(dx - 5.6), n(dx - 7), n(dx - 5), n(dx - 5.2), n(dx - 3.6), n(dx - 2.6),
+                    n(dx + 2), n(dx + 2.8), n(dx + 3.6), n(dx + 4.4), n(dx + 4), dog, dog))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 40), "".join(p)))
+
+
+
+@motif("tvtower")
+def tvtower(S, x, y, h=150):
+    """A television tower: a slim concrete shaft, a ball with a ring of windows, a red-tipped mast."""
+    x, y, h = float(x), float(y), float(h)
+    c = S.lit("#b8b4b0")
+    lit = S.time in ("night", "dusk")
+    win = "#ffd070" if lit else shade(c, 0.6)
+    S.add('<g transform="%s"><path d="M-3.4,0 L-1.4,-100 L1.4,-100 L3.4,0 Z" fill="%s"/>'
+          '<circle cx="0" cy="-106" r="8" fill="%s"/><rect x="-8" y="-107" width="16" height="2" fill="%s"/>'
+          '<rect x="-1" y="-142" width="2" height="30" fill="%s"/><rect x="-0.6" y="-150" width="1.2" height="8" fill="%s"/>'
+          '<circle cx="0" cy="-150" r="1.2" fill="#ff4a3a"/></g>'
+          % (S.at(x, y, h / 150), S.lin([lighten(c, 0.1), shade(c, 0.7)], 0, 0, 1, 0),
+             S.rad([lighten(c, 0.3), c, shade(c, 0.6)], 0.35, 0.35, 0.7), win, shade(c, 0.9), S.lit("#e8e0d8")))
+
+
+@motif("swallowkite")
+def swallowkite(S, x, y, s=30, color="#2a2a40", color2="red"):
+    """A painted swallow kite: spread wings, a forked tail, bright patterns; (x, y) its centre."""
+    x, y, s = float(x), float(y), float(s)
+    c, c2 = S.col(color), S.col(color2)
+    S.add('<path d="M%s,%s Q%s,%s %s,%s" stroke="#e0d8c8" stroke-width="0.4" fill="none" opacity="0.6"/>'
+          % (n(x), n(S.Y(y - 4)), n(x + 20), n(S.Y(y - 60)), n(x + 30), n(S.Y(y - 140))))
+    S.add('<g transform="%s"><path d="M0,-12 C3,-12 4,-8 3,-4 L18,-10 C22,-8 20,-2 16,0 L4,2 L6,14 L2,10 L0,16 L-2,10 L-6,14 L-4,2 L-16,0 C-20,-2 -22,-8 -18,-10 L-3,-4 C-4,-8 -3,-12 0,-12 Z" fill="%s"/>'
+          '<path d="M-15,-6 C-10,-6 -6,-4 -3,-2 M15,-6 C10,-6 6,-4 3,-2" stroke="%s" stroke-width="2" fill="none"/>'
+          '<circle cx="-11" cy="-5" r="1.6" fill="%s"/><circle cx="11" cy="-5" r="1.6" fill="%s"/><circle cx="0" cy="-2" r="2.2" fill="%s"/>'
+          '<circle cx="-1.2" cy="-9" r="0.7" fill="#ffffff"/><circle cx="1.2" cy="-9" r="0.7" fill="#ffffff"/></g>'
+          % (S.at(x, y, s / 30, -8), c, c2, S.col("gold"), S.col("gold"), c2))
