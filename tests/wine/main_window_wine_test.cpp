@@ -81,11 +81,11 @@ TEST(DayPicture, ADayWithoutItsOwnPictureShowsTheCommonOne) {
     int32_t width, height;
     uint32_t bits;
     EXPECT_FALSE(
-        ReadPictureHeader(ResourceModule, 3231, &width, &height, &bits)); // 31 December has none
+        ReadPictureHeader(ResourceModule, 3230, &width, &height, &bits)); // 30 December has none
     CurrentTintColour = GetTintColour(1);
     Canvas fallback(128, 420), missing(128, 420);
     DrawDay(fallback, FallbackPictureId);
-    DrawDay(missing, 3231);
+    DrawDay(missing, 3230);
     EXPECT_EQ(fallback.Pixels(), missing.Pixels());
 }
 
@@ -99,7 +99,7 @@ TEST(DayPicture, AThousandRedrawsReleaseEveryObject) {
     for (int i = 0; i < 1000; ++i) {
         canvas.Fill(0);
         DrawDay(canvas, FallbackPictureId);
-        DrawDay(canvas, 3231); // a day without its own picture
+        DrawDay(canvas, 3230); // a day without its own picture
     }
     EXPECT_EQ(FreeGdiSlots(), slotsBefore);
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
