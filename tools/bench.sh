@@ -103,5 +103,6 @@ awk 'BEGIN {
         met = ""
         if ($1 in limit) met = ratio <= limit[$1] ? "yes" : "no"
         if ($1 in extra) met = ($2 - $3 < extra[$1] ? "yes" : "no") sprintf(" (+%.2f)", $2 - $3)
-        printf "%-26s %14.2f %14.2f %8.3f  %-18s %s\n", $1, $2, $3, ratio, goal[$1], met
+        shown = $3 > 0 ? sprintf("%8.3f", ratio) : sprintf("%8s", "-")
+        printf "%-26s %14.2f %14.2f %s  %-18s %s\n", $1, $2, $3, shown, goal[$1], met
     }' "$results"
