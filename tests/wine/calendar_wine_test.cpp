@@ -299,7 +299,7 @@ TEST_F(CalendarTest, PictureButtonFollowsTheChosenDay) {
     ChooseMonth(2000, 0);
     EXPECT_EQ(drawn(0), drawn(2101));
     ChooseMonth(2000, 11);
-    PressDay(2000, 11, 31); // no picture of its own
+    PressDay(2000, 11, 30); // no picture of its own
     EXPECT_EQ(drawn(0), drawn(FallbackPictureId));
 }
 
