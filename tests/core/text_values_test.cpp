@@ -36,6 +36,10 @@ TEST(TimeText, HasTheClassicTwentyFourCharacterForm) {
     when = MakeTime(123456, 40, -3, 9, 99, -1, 75);
     FormatTimeText(&when, text);
     EXPECT_EQ(strlen(text), 24u);
+    EXPECT_STREQ(text, "Sat Dec 01 23:00:60 9999"); // each field held to its own range
+    when = MakeTime(1, -5, 1, -2, -1, 77, -9);
+    FormatTimeText(&when, text);
+    EXPECT_STREQ(text, "Sun Jan 01 00:59:00 0001");
     CurrentTimeText(text);
     EXPECT_EQ(strlen(text), 24u);
 }
