@@ -7,13 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_globals.h"
-#include "app/main_window.h"
-#include "app/shared_ui.h"
+#include "app/main_window_win.h"
+#include "app/shared_ui_win.h"
 #include "app/start_rules.h"
 #include "database/database.h"
 #include "database/day_entries.h"
-#include "pictures/picture_draw.h"
+#include "pictures/picture_draw_win.h"
 #include "pictures/tints.h"
 #include "resource.h"
 #include "settings/settings.h"

@@ -5,9 +5,12 @@
 
 #include <cstdint>
 
-#include "app/day_display.h"
+#include "app/day_display_win.h"
 
 extern const char MainWindowClass[];
+
+// The daybook's one main window, made by its run function.
+extern HWND MainWindow;
 
 // Registers the class "TavrinApplication" and creates the 760 by 520 main window with the five
 // day controls.

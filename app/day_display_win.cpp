@@ -1,8 +1,8 @@
-#include "app/day_display.h"
+#include "app/day_display_win.h"
 
-#include "app/shared_ui.h"
+#include "app/shared_ui_win.h"
 #include "app/start_rules.h"
-#include "pictures/picture_draw.h"
+#include "pictures/picture_draw_win.h"
 #include "pictures/tints.h"
 #include "resource.h"
 #include "settings/settings.h"

@@ -1,4 +1,4 @@
-#include "pictures/picture_draw.h"
+#include "pictures/picture_draw_win.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,11 +1,11 @@
-#include "dialogs/about_box.h"
+#include "dialogs/about_box_win.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "app/shared_ui.h"
+#include "app/shared_ui_win.h"
 #include "dialogs/info_text.h"
-#include "pictures/picture_draw.h"
+#include "pictures/picture_draw_win.h"
 #include "resource.h"
 #include "version.h"
 

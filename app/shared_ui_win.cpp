@@ -1,4 +1,4 @@
-#include "app/shared_ui.h"
+#include "app/shared_ui_win.h"
 
 #include <commctrl.h>
 

@@ -1,7 +1,7 @@
-#include "app/logo_window.h"
+#include "app/logo_window_win.h"
 
-#include "app/shared_ui.h"
-#include "pictures/picture_draw.h"
+#include "app/shared_ui_win.h"
+#include "pictures/picture_draw_win.h"
 #include "resource.h"
 #include "settings/settings.h"
 

@@ -1,8 +1,8 @@
-#include "dialogs/display_check.h"
+#include "dialogs/display_check_win.h"
 
-#include "app/shared_ui.h"
-#include "dialogs/documents.h"
-#include "pictures/picture_draw.h"
+#include "app/shared_ui_win.h"
+#include "dialogs/documents_win.h"
+#include "pictures/picture_draw_win.h"
 #include "resource.h"
 #include "settings/settings.h"
 
