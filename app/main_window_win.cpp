@@ -16,6 +16,7 @@
 #include "pictures/tints.h"
 #include "resource.h"
 #include "settings/settings.h"
+#include "settings/text_values.h"
 #include "version.h"
 
 const char MainWindowClass[] = "TavrinApplication";
@@ -119,18 +120,17 @@ static LRESULT OnCommand(HWND window, WPARAM command) {
     return 0;
 }
 
-// The clock tick: the time line, a new day when midnight has passed, and the auto-close count.
-static void OnClockTick(HWND window) {
-    DayDate today = TodayDate();
+void ClockTick(HWND window, const struct tm& now) {
+    DayDate today = DayDateOf(now);
     if (!SameDayDate(today, ShownDate))
         ShownDate = today;
-    RefreshDisplay(window, FALSE, &ShownDate);
+    RefreshDisplayAt(window, FALSE, &ShownDate, now);
     uint32_t pictureId = GetPictureId(&ShownDate);
     if (pictureId != ShownPictureId) {
         ShownPictureId = pictureId;
         InvalidateRect(GetDlgItem(window, IDC_MAIN_PICTURE), nullptr, TRUE);
     }
-    if (DelayTime != 0 && TimeoutsAllowed == 1 && ++SecondsShown >= DelayTime)
+    if (CountTowardsAutoClose(&SecondsShown, DelayTime, TimeoutsAllowed))
         PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
 }
 
@@ -142,7 +142,7 @@ static LRESULT OnTimer(HWND window, WPARAM timer, LPARAM lParam) {
                          SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
         return 0;
     case TIMER_CLOCK:
-        OnClockTick(window);
+        ClockTick(window, LocalTimeNow());
         return 0;
     case TIMER_LOGO:
         CloseLogoWindow();

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <ctime>
 
 #include "app/day_display_win.h"
 
@@ -19,5 +20,9 @@ HWND CreateMainWindow(HINSTANCE instance);
 
 // The right-click menu: About, Setup, Calendar, Manual, System Information, Exit.
 HMENU CreateContextMenu();
+
+// One second of the clock at the given local time: the time line, a new day once midnight has
+// passed, and the auto-close count.
+void ClockTick(HWND window, const struct tm& now);
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

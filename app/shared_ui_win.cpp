@@ -77,3 +77,9 @@ bool InitControlClasses(DWORD classes) {
     INITCOMMONCONTROLSEX wanted = {sizeof wanted, classes};
     return init != nullptr && init(&wanted) != FALSE;
 }
+
+HFONT CreateFaceFont(const char* face, int height, int weight) {
+    return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                       face);
+}

@@ -126,8 +126,7 @@ static void FillLists(HWND dialog) {
 }
 
 static INT_PTR OnInitDialog(HWND dialog) {
-    Calendar.textFont =
-        CreateFontA(16, 0, 0, 0, 0, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    Calendar.textFont = CreateFaceFont("Arial", 16);
     SendDlgItemMessageA(dialog, IDC_CALENDAR_TEXT, WM_SETFONT,
                         reinterpret_cast<WPARAM>(Calendar.textFont), FALSE);
 
