@@ -77,3 +77,7 @@ unsigned EffectiveColourDepth(int planes, int bitsPerPixel) {
         static_cast<uint16_t>(static_cast<uint32_t>(planes) * static_cast<uint32_t>(bitsPerPixel));
     return depth <= 8 ? depth : 24;
 }
+
+bool CountTowardsAutoClose(uint32_t* secondsShown, uint32_t delayTime, uint32_t timeoutsAllowed) {
+    return delayTime != 0 && timeoutsAllowed == 1 && ++*secondsShown >= delayTime;
+}

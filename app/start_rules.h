@@ -24,6 +24,11 @@ void ApplyCommandLine(const char* commandLine);
 // nowText (both time texts).
 bool OncePerDayEndsRun(bool shiftHeld, const char* lastTime, const char* nowText);
 
+// Counts one second of the main window's clock towards the auto-close: true when the window
+// should close now, that is when a delay is set, timeouts are allowed ("/NOTIMEOUT" not given)
+// and the delay's seconds have passed. Counts nothing when the window never closes by itself.
+bool CountTowardsAutoClose(uint32_t* secondsShown, uint32_t delayTime, uint32_t timeoutsAllowed);
+
 // "12:05 am", "9:30 am", "12:00 pm", "11:59 pm".
 void FormatClockText(unsigned hour, unsigned minute, char* out, size_t outSize);
 

@@ -7,7 +7,7 @@
 
 #include <zlib.h>
 
-#include "app/install_path.h"
+#include "settings/install_path.h"
 
 char* MonthTexts[MonthCount];
 size_t MonthTextSizes[MonthCount];

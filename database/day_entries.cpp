@@ -19,16 +19,16 @@ bool SameDayDate(const DayDate& a, const DayDate& b) {
     return memcmp(&a, &b, sizeof a) == 0;
 }
 
+DayDate DayDateOf(const struct tm& when) {
+    DayDate date;
+    date.year = when.tm_year + 1900;
+    date.day = static_cast<uint8_t>(when.tm_mday);
+    date.month = static_cast<uint8_t>(when.tm_mon + 1);
+    return date;
+}
+
 DayDate TodayDate() {
-    DayDate today = {1970, 1, 1};
-    time_t now = time(nullptr);
-    const struct tm* local = localtime(&now);
-    if (local != nullptr) {
-        today.year = local->tm_year + 1900;
-        today.day = static_cast<uint8_t>(local->tm_mday);
-        today.month = static_cast<uint8_t>(local->tm_mon + 1);
-    }
-    return today;
+    return DayDateOf(LocalTimeNow());
 }
 
 // Walks the entries of one month text without leaving its block.
@@ -46,18 +46,31 @@ struct EntryCursor {
     }
 };
 
-static bool OpenMonth(int month, EntryCursor* cursor) {
-    if (month < 0 || month >= MonthCount || MonthTexts[month] == nullptr)
-        return false;
-    cursor->entry = MonthTexts[month];
-    cursor->end = MonthTexts[month] + MonthTextSizes[month];
-    return true;
+// A cursor at the first entry of a month text; at its end at once when the month is not loaded.
+static EntryCursor OpenMonth(MonthText month) {
+    if (month.text == nullptr)
+        return {nullptr, nullptr};
+    return {month.text, month.text + month.size};
+}
+
+// The loaded database's text of month 0 to 11; a null text for any other month.
+static MonthText LoadedMonth(int month) {
+    if (month < 0 || month >= MonthCount)
+        return {nullptr, 0};
+    return {MonthTexts[month], MonthTextSizes[month]};
 }
 
 const char* GetEntryText(int month, int day) {
-    EntryCursor cursor;
-    if (!OpenMonth(month, &cursor))
-        return MissingEntryText;
+    return EntryTextIn(LoadedMonth(month), day);
+}
+
+uint16_t GetPictureId(const DayDate* date) {
+    int month = date->month == 0 ? 0 : (date->month > 12 ? 11 : date->month - 1);
+    return PictureIdIn(LoadedMonth(month), date);
+}
+
+const char* EntryTextIn(MonthText month, int day) {
+    EntryCursor cursor = OpenMonth(month);
     for (; !cursor.AtEnd(); cursor.Next()) {
         uint32_t number = ReadDecimal(cursor.entry);
         if (number == static_cast<uint32_t>(day)) {
@@ -70,12 +83,9 @@ const char* GetEntryText(int month, int day) {
     return MissingEntryText;
 }
 
-uint16_t GetPictureId(const DayDate* date) {
-    int month = date->month == 0 ? 0 : (date->month > 12 ? 11 : date->month - 1);
+uint16_t PictureIdIn(MonthText month, const DayDate* date) {
     uint16_t fallback = static_cast<uint16_t>(date->month * 100 + date->day + DayPictureBase);
-    EntryCursor cursor;
-    if (!OpenMonth(month, &cursor))
-        return fallback;
+    EntryCursor cursor = OpenMonth(month);
     for (; !cursor.AtEnd(); cursor.Next()) {
         uint32_t number = ReadDecimal(cursor.entry);
         if (number == date->day) {
@@ -105,10 +115,14 @@ const char* WeekdayNameFromTimeText(const char* timeText) {
     return " ";
 }
 
-const char* GetTodayWeekdayName() {
+const char* WeekdayNameOf(const struct tm& when) {
     char timeText[TimeTextLength + 1];
-    CurrentTimeText(timeText);
+    FormatTimeText(&when, timeText);
     return WeekdayNameFromTimeText(timeText);
+}
+
+const char* GetTodayWeekdayName() {
+    return WeekdayNameOf(LocalTimeNow());
 }
 
 char* ToEditText(const char* text) {

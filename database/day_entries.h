@@ -6,6 +6,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
+
+#include "resources/resource.h"
 
 #pragma pack(push, 1)
 struct DayDate {
@@ -20,25 +23,44 @@ extern const char MonthNames[12][16];
 extern const char* const WeekdayNames[7];
 extern const char MissingEntryText[];
 
-const uint16_t FallbackPictureId = 2100;
-const uint16_t DayPictureBase = 2000;
+const uint16_t FallbackPictureId = IDB_FALLBACK_PICTURE;
+const uint16_t DayPictureBase = IDB_DAY_PICTURE_BASE;
 
 // True when the two records hold the same six bytes.
 bool SameDayDate(const DayDate& a, const DayDate& b);
 
+// The date of a local time.
+DayDate DayDateOf(const struct tm& when);
+
 // The local date of today.
 DayDate TodayDate();
 
-// The display text of the entry for a day (month 0 to 11), a pointer into the month text, or
-// MissingEntryText. Never reads outside the month's block.
+// A month text as the lookups read it: size bytes of entries, followed by one zero byte that the
+// size does not count. A null text is a month that is not loaded.
+struct MonthText {
+    const char* text;
+    size_t size;
+};
+
+// The display text of the entry for a day in one month text, a pointer into it, or
+// MissingEntryText. Never reads outside the block.
+const char* EntryTextIn(MonthText month, int day);
+
+// The display text of the entry for a day (month 0 to 11) of the loaded database.
 const char* GetEntryText(int month, int day);
 
-// The picture number of a date: an explicit number above 100 in its entry plus 2000, or
-// 2000 + month * 100 + day.
+// The picture number of a date whose month text is given: an explicit number above 100 in its
+// entry plus 2000, or 2000 + month * 100 + day.
+uint16_t PictureIdIn(MonthText month, const DayDate* date);
+
+// The same for a date of the loaded database.
 uint16_t GetPictureId(const DayDate* date);
 
 // The full weekday name whose first three letters a time text starts with, or " ".
 const char* WeekdayNameFromTimeText(const char* timeText);
+
+// The full weekday name of a local time, read from its time text, or " " when it cannot be told.
+const char* WeekdayNameOf(const struct tm& when);
 
 // Today's weekday name, or " " when it cannot be told.
 const char* GetTodayWeekdayName();

@@ -3,15 +3,16 @@
 
 // Resources
 #define IDR_MANIFEST 1
-// The daybook's manifest, activated by the program itself once its window is up (see main.cpp).
+// The daybook's manifest, activated by the program itself once its window is up (see main_win.cpp).
 #define IDR_DIALOG_MANIFEST 2
 #define IDI_SAVER 100             // icon 100; the main icon is the resource named "Tavrin"
-#define IDB_FALLBACK_PICTURE 2100 // day pictures are 2000 + month * 100 + day
+#define IDB_DAY_PICTURE_BASE 2000 // day pictures are 2000 + month * 100 + day
+#define IDB_FALLBACK_PICTURE 2100 // the common picture of the days without their own
 #define IDB_ABOUT_PICTURE 99
 #define IDB_ABOUT_FIRST_FRAME 1101 // the About animation: 1101 to 1133
 #define IDB_ABOUT_FRAME_COUNT 33
 #define IDB_DRIVER_PICTURE 1021
-#define IDB_SYSINFO_PICTURE 1092 // image above its mask
+#define IDB_SYSINFO_PICTURE 1092  // image above its mask
 #define IDB_LOGO_FIRST_FRAME 4700 // the logo animation: 4700 to 4717
 #define IDB_LOGO_FRAME_COUNT 18
 #define IDB_LOGO_PICTURE 9050
@@ -22,8 +23,8 @@
 #define IDS_COPY_NOTICE 103 // replaces text copied from the calendar
 #define IDS_PROGRAM_TITLE 104
 #define IDS_SUPPORT_CONTACT 106
-#define IDS_DOCUMENT_ERROR 109 // any document that could not be opened
-#define IDS_MANUAL_WARNING 113 // the warning box before the browser opens
+#define IDS_DOCUMENT_ERROR 109  // any document that could not be opened
+#define IDS_MANUAL_WARNING 113  // the warning box before the browser opens
 #define IDS_COLOUR_SENTENCE 114 // System Information: "... up to %s colours ..."
 #define IDS_LOGO_NOTICE 116
 #define IDS_SCREEN_TOO_SMALL 117

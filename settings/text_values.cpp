@@ -39,18 +39,21 @@ void FormatTimeText(const struct tm* when, char* out) {
     out[TimeTextLength] = '\0';
 }
 
-void CurrentTimeText(char* out) {
+struct tm LocalTimeNow() {
     time_t now = time(nullptr);
     const struct tm* local = localtime(&now);
-    if (local == nullptr) {
-        struct tm epoch = {};
-        epoch.tm_mday = 1;
-        epoch.tm_year = 70;
-        epoch.tm_wday = 4;
-        FormatTimeText(&epoch, out);
-        return;
-    }
-    FormatTimeText(local, out);
+    if (local != nullptr)
+        return *local;
+    struct tm epoch = {};
+    epoch.tm_mday = 1;
+    epoch.tm_year = 70;
+    epoch.tm_wday = 4;
+    return epoch;
+}
+
+void CurrentTimeText(char* out) {
+    struct tm now = LocalTimeNow();
+    FormatTimeText(&now, out);
 }
 
 static bool SameIgnoringCase(const char* a, const char* b, size_t count) {

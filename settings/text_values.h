@@ -19,6 +19,10 @@ uint32_t ReadDecimal(const char* text);
 // are clamped so the text always has its 24 characters.
 void FormatTimeText(const struct tm* when, char* out);
 
+// The local time now: the one clock read a caller makes per tick, passed down to what it shows.
+// When the clock cannot be read, 1 January 1970 (a Thursday), midnight.
+struct tm LocalTimeNow();
+
 // The time text of the current local time.
 void CurrentTimeText(char* out);
 

@@ -15,7 +15,7 @@ import sys
 TOP = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BUILD = os.path.join(os.environ.get("TAVRIN_BUILD", os.path.join(TOP, "build")), "mutate")
 FILES = ["settings/settings.cpp", "settings/text_values.cpp", "database/database.cpp",
-         "database/day_entries.cpp", "app/start_rules.cpp", "app/install_path.cpp",
+         "database/day_entries.cpp", "app/start_rules.cpp", "settings/install_path.cpp",
          "calendar/calendar_math.cpp", "dialogs/setup_values.cpp", "dialogs/document_command.cpp",
          "dialogs/info_text.cpp", "saver/orbit_path.cpp", "saver/saver_rules.cpp",
          "pictures/picture_format.cpp", "pictures/tints.cpp"]

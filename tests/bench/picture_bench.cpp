@@ -12,14 +12,14 @@
 #include <functional>
 #include <vector>
 
-#include "app/day_display.h"
-#include "app/shared_ui.h"
+#include "app/day_display_win.h"
+#include "app/shared_ui_win.h"
 #include "database/database.h"
-#include "pictures/picture_draw.h"
+#include "pictures/picture_draw_win.h"
 #include "pictures/picture_format.h"
 #include "pictures/tints.h"
 #include "resource.h"
-#include "saver/saver.h"
+#include "saver/saver_win.h"
 #include "settings/settings.h"
 #include "tests/wine/wine_fixtures.h"
 

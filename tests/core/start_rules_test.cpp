@@ -1,9 +1,12 @@
 #include <cstring>
+#include <ctime>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "app/start_rules.h"
+#include "settings/text_values.h"
+#include "tests/core/test_files.h"
 #include "settings/settings.h"
 
 namespace {
@@ -86,6 +89,46 @@ TEST_F(StartRulesTest, ClockTextUsesTwelveHours) {
         char text[32];
         FormatClockText(c.hour, c.minute, text, sizeof text);
         EXPECT_STREQ(text, c.text) << c.hour << ":" << c.minute;
+    }
+}
+
+TEST_F(StartRulesTest, OneMomentGivesTheDateWeekdayTimeAndTheOncePerDayDay) {
+    OncePerDay = 1;
+    DelayTime = 30;
+    struct {
+        tm when;
+        DayDate date;
+        const char* weekday;
+        const char* clock;
+    } cases[] = {
+        {Moment(2026, 12, 31, 23, 59, 59), {2026, 31, 12}, "Thursday", "11:59 pm"},
+        {Moment(2027, 1, 1, 0, 0, 0), {2027, 1, 1}, "Friday", "12:00 am"},
+        {Moment(2024, 2, 29, 12, 0, 0), {2024, 29, 2}, "Thursday", "12:00 pm"},
+        {Moment(2026, 3, 1, 9, 5, 0), {2026, 1, 3}, "Sunday", "9:05 am"},
+    };
+    const char lastRun[] = "Thu Dec 31 07:15:00 2026";
+    for (const auto& c : cases) {
+        EXPECT_TRUE(SameDayDate(DayDateOf(c.when), c.date)) << c.clock;
+        EXPECT_STREQ(WeekdayNameOf(c.when), c.weekday);
+        char clock[32], now[TimeTextLength + 1];
+        FormatClockText(c.when.tm_hour, c.when.tm_min, clock, sizeof clock);
+        EXPECT_STREQ(clock, c.clock);
+        FormatTimeText(&c.when, now);
+        // Started at 7:15 on New Year's Eve: only a start later that same day ends at once.
+        EXPECT_EQ(OncePerDayEndsRun(false, lastRun, now), c.date.day == 31) << now;
+    }
+}
+
+TEST_F(StartRulesTest, TheAutoCloseCountsSecondsOnlyWhenADelayIsSetAndTimeoutsAreAllowed) {
+    struct {
+        uint32_t delay, timeoutsAllowed, closesAfter; // 0: never within the test's 100 ticks
+    } cases[] = {{3, 1, 3}, {1, 1, 1}, {0, 1, 0}, {3, 0, 0}, {100, 1, 100}};
+    for (const auto& c : cases) {
+        uint32_t seconds = 0, closedAt = 0;
+        for (uint32_t tick = 1; tick <= 100 && closedAt == 0; ++tick)
+            if (CountTowardsAutoClose(&seconds, c.delay, c.timeoutsAllowed))
+                closedAt = tick;
+        EXPECT_EQ(closedAt, c.closesAfter) << c.delay << " " << c.timeoutsAllowed;
     }
 }
 

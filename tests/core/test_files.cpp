@@ -34,3 +34,16 @@ std::string ReadFileBytes(const std::string& path) {
     buffer << file.rdbuf();
     return buffer.str();
 }
+
+struct tm Moment(int year, int month, int day, int hour, int minute, int second) {
+    struct tm when = {};
+    when.tm_year = year - 1900;
+    when.tm_mon = month - 1;
+    when.tm_mday = day;
+    when.tm_hour = hour;
+    when.tm_min = minute;
+    when.tm_sec = second;
+    when.tm_isdst = -1;
+    mktime(&when);
+    return when;
+}

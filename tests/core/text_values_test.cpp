@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/install_path.h"
+#include "settings/install_path.h"
 #include "settings/settings.h"
 #include "settings/text_values.h"
 

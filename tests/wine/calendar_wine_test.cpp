@@ -9,13 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_globals.h"
-#include "app/shared_ui.h"
-#include "calendar/calendar_dialog.h"
+#include "app/main_window_win.h"
+#include "app/shared_ui_win.h"
+#include "calendar/calendar_dialog_win.h"
 #include "calendar/calendar_math.h"
 #include "database/database.h"
 #include "database/day_entries.h"
-#include "pictures/picture_draw.h"
+#include "pictures/picture_draw_win.h"
 #include "resource.h"
 #include "tests/wine/wine_fixtures.h"
 

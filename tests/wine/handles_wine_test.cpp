@@ -12,12 +12,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/day_display.h"
-#include "app/shared_ui.h"
-#include "calendar/calendar_dialog.h"
+#include "app/day_display_win.h"
+#include "app/shared_ui_win.h"
+#include "calendar/calendar_dialog_win.h"
 #include "database/database.h"
 #include "resource.h"
-#include "saver/saver.h"
+#include "saver/saver_win.h"
 #include "settings/settings.h"
 #include "tests/core/test_files.h"
 #include "tests/wine/wine_fixtures.h"

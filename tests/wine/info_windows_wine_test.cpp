@@ -13,13 +13,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app/logo_window.h"
-#include "app/shared_ui.h"
-#include "dialogs/about_box.h"
-#include "dialogs/display_check.h"
+#include "app/logo_window_win.h"
+#include "app/shared_ui_win.h"
+#include "dialogs/about_box_win.h"
+#include "dialogs/display_check_win.h"
 #include "dialogs/info_text.h"
-#include "dialogs/system_info.h"
-#include "pictures/picture_draw.h"
+#include "dialogs/system_info_win.h"
+#include "pictures/picture_draw_win.h"
 #include "resource.h"
 #include "settings/settings.h"
 #include "tests/core/test_files.h"

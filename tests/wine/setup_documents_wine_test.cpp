@@ -9,12 +9,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_globals.h"
-#include "app/main_window.h"
-#include "app/shared_ui.h"
+#include "app/main_window_win.h"
+#include "app/shared_ui_win.h"
 #include "database/database.h"
-#include "dialogs/documents.h"
-#include "dialogs/setup_dialog.h"
+#include "dialogs/documents_win.h"
+#include "dialogs/setup_dialog_win.h"
 #include "pictures/tints.h"
 #include "resource.h"
 #include "settings/settings.h"

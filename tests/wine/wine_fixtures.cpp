@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/main_globals.h"
-#include "app/main_window.h"
-#include "app/shared_ui.h"
+#include "app/main_window_win.h"
+#include "app/shared_ui_win.h"
 
 void UseResourcesOf(const char* programFile) {
     static HMODULE module = LoadLibraryExA(programFile, nullptr, LOAD_LIBRARY_AS_DATAFILE);

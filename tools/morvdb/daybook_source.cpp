@@ -386,15 +386,14 @@ void CheckMonthEntries(const std::string& fileName, int month,
     }
     for (int day = 1; day <= DaysInMonthOfDaybook(month); ++day)
         if (firstOfDay.count(day) == 0)
-            problems->push_back({fileName, 0, "day " + std::to_string(day) + " has no entry"});
+            problems->push_back({fileName, 0, "day " + std::to_string(day) + " has no entry",
+                                 ProblemKind::MissingDay});
 
     // Read every entry back through the programs' own lookups, so that anything they would
     // misread (a text that starts with a number, a stray semicolon) shows up here.
-    char* savedText = MonthTexts[month];
-    size_t savedSize = MonthTextSizes[month];
-    MonthTexts[month] = nullptr;
     std::string monthText = BuildMonthText(entries);
-    if (SetMonthText(month, monthText.data(), monthText.size())) {
+    MonthText lookup = {monthText.c_str(), monthText.size()};
+    if (monthText.size() <= MaxMonthTextSize) {
         for (const auto& item : firstOfDay) {
             const SourceEntry& entry = *item.second;
             std::string expectedText = (entry.small ? "*" : "") + entry.text;
@@ -402,8 +401,8 @@ void CheckMonthEntries(const std::string& fileName, int month,
             int expectedPicture =
                 DayPictureBase +
                 (entry.picture != 0 ? entry.picture : (month + 1) * 100 + entry.day);
-            const char* shown = GetEntryText(month, entry.day);
-            int picture = GetPictureId(&date);
+            const char* shown = EntryTextIn(lookup, entry.day);
+            int picture = PictureIdIn(lookup, &date);
             if (expectedText != shown)
                 problems->push_back({fileName, entry.line,
                                      "day " + std::to_string(entry.day) +
@@ -416,7 +415,4 @@ void CheckMonthEntries(const std::string& fileName, int month,
                                          std::to_string(picture)});
         }
     }
-    free(MonthTexts[month]);
-    MonthTexts[month] = savedText;
-    MonthTextSizes[month] = savedSize;
 }

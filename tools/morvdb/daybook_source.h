@@ -13,10 +13,15 @@ struct SourceEntry {
     int line = 0;       // header line in the source file
 };
 
+// A gap (a day without an entry) is allowed in a database, where the programs show a notice
+// for it; every other problem stops a compile.
+enum class ProblemKind { Fault, MissingDay };
+
 struct Problem {
     std::string file;
     int line = 0; // 0 when the problem is not on one line
     std::string message;
+    ProblemKind kind = ProblemKind::Fault;
 };
 
 // "01-january.txt" and so on, for month index 0 to 11.

@@ -80,7 +80,7 @@ static int Compile(const fs::path& sourceDirectory, const fs::path& output) {
         std::vector<Problem> checks;
         CheckMonthEntries((sourceDirectory / MonthSourceName(m)).string(), m, months[m], &checks);
         for (const Problem& problem : checks)
-            if (problem.message.find("has no entry") == std::string::npos)
+            if (problem.kind != ProblemKind::MissingDay)
                 problems.push_back(problem);
     }
     if (!problems.empty()) {

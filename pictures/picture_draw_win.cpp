@@ -1,4 +1,4 @@
-#include "pictures/picture_draw.h"
+#include "pictures/picture_draw_win.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -9,7 +9,7 @@
 #include "settings/settings.h"
 
 bool LoadPicture(HMODULE module, int id, PictureResource* picture) {
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), RT_BITMAP);
     HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
     picture->bits = loaded != nullptr ? LockResource(loaded) : nullptr;
     picture->size = picture->bits != nullptr ? SizeofResource(module, found) : 0;
@@ -129,10 +129,14 @@ void DrawMaskedPicture(HDC dc, int x, int y, const PictureResource* picture) {
     DeleteObject(bitmap);
 }
 
-HBRUSH TintedTextOnBlack(HDC dc) {
+HBRUSH TextOnBlack(HDC dc, COLORREF colour) {
     SetBkColor(dc, RGB(0, 0, 0));
-    SetTextColor(dc, GetTintColour(TintSelection));
+    SetTextColor(dc, colour);
     return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+}
+
+HBRUSH TintedTextOnBlack(HDC dc) {
+    return TextOnBlack(dc, GetTintColour(TintSelection));
 }
 
 void DrawDayPicture(HMODULE module, const DRAWITEMSTRUCT* item, int pictureId) {

@@ -3,10 +3,10 @@
 
 #include <commctrl.h>
 
-#include "app/install_path.h"
-#include "app/shared_ui.h"
+#include "settings/install_path.h"
+#include "app/shared_ui_win.h"
 #include "resource.h"
-#include "saver/saver.h"
+#include "saver/saver_win.h"
 #include "saver/saver_rules.h"
 #include "settings/settings.h"
 

@@ -34,6 +34,10 @@ void DrawPictureItem(HMODULE module, const DRAWITEMSTRUCT* item, int id);
 // image, black where transparent) XORed over it.
 void DrawMaskedPicture(HDC dc, int x, int y, const PictureResource* picture);
 
+// Answers a control-colour request with text of the colour on black: the black background
+// colour and the black stock brush, which is never deleted. The logo and About use it.
+HBRUSH TextOnBlack(HDC dc, COLORREF colour);
+
 // Answers a control-colour request of the windows that show the day (the main window and the
 // calendar): text in the current tint on black, with the black stock brush.
 HBRUSH TintedTextOnBlack(HDC dc);

@@ -1,4 +1,4 @@
-#include "app/install_path.h"
+#include "settings/install_path.h"
 
 #include <cstdio>
 #include <cstring>

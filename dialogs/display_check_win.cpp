@@ -1,8 +1,8 @@
-#include "dialogs/display_check.h"
+#include "dialogs/display_check_win.h"
 
-#include "app/shared_ui.h"
-#include "dialogs/documents.h"
-#include "pictures/picture_draw.h"
+#include "app/shared_ui_win.h"
+#include "dialogs/documents_win.h"
+#include "pictures/picture_draw_win.h"
 #include "resource.h"
 #include "settings/settings.h"
 
@@ -18,9 +18,7 @@ int ShowChangeDriverBox(HWND owner) {
 }
 
 static INT_PTR OnDriverInit(HWND dialog) {
-    DriverTextFont = CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 DEFAULT_PITCH, "Arial");
+    DriverTextFont = CreateFaceFont("Arial", 16, FW_NORMAL);
     SendDlgItemMessageA(dialog, IDC_DRIVER_TEXT, WM_SETFONT,
                         reinterpret_cast<WPARAM>(DriverTextFont), FALSE);
     MessageBeep(MB_ICONASTERISK);

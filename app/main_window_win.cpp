@@ -1,22 +1,22 @@
-#include "app/main_window.h"
+#include "app/main_window_win.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "app/day_display.h"
-#include "app/logo_window.h"
-#include "app/main_globals.h"
-#include "app/shared_ui.h"
+#include "app/day_display_win.h"
+#include "app/logo_window_win.h"
+#include "app/shared_ui_win.h"
 #include "app/start_rules.h"
-#include "calendar/calendar_dialog.h"
-#include "dialogs/about_box.h"
-#include "dialogs/documents.h"
-#include "dialogs/setup_dialog.h"
-#include "dialogs/system_info.h"
-#include "pictures/picture_draw.h"
+#include "calendar/calendar_dialog_win.h"
+#include "dialogs/about_box_win.h"
+#include "dialogs/documents_win.h"
+#include "dialogs/setup_dialog_win.h"
+#include "dialogs/system_info_win.h"
+#include "pictures/picture_draw_win.h"
 #include "pictures/tints.h"
 #include "resource.h"
 #include "settings/settings.h"
+#include "settings/text_values.h"
 #include "version.h"
 
 const char MainWindowClass[] = "TavrinApplication";
@@ -120,18 +120,17 @@ static LRESULT OnCommand(HWND window, WPARAM command) {
     return 0;
 }
 
-// The clock tick: the time line, a new day when midnight has passed, and the auto-close count.
-static void OnClockTick(HWND window) {
-    DayDate today = TodayDate();
+void ClockTick(HWND window, const struct tm& now) {
+    DayDate today = DayDateOf(now);
     if (!SameDayDate(today, ShownDate))
         ShownDate = today;
-    RefreshDisplay(window, FALSE, &ShownDate);
+    RefreshDisplayAt(window, FALSE, &ShownDate, now);
     uint32_t pictureId = GetPictureId(&ShownDate);
     if (pictureId != ShownPictureId) {
         ShownPictureId = pictureId;
         InvalidateRect(GetDlgItem(window, IDC_MAIN_PICTURE), nullptr, TRUE);
     }
-    if (DelayTime != 0 && TimeoutsAllowed == 1 && ++SecondsShown >= DelayTime)
+    if (CountTowardsAutoClose(&SecondsShown, DelayTime, TimeoutsAllowed))
         PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
 }
 
@@ -143,7 +142,7 @@ static LRESULT OnTimer(HWND window, WPARAM timer, LPARAM lParam) {
                          SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
         return 0;
     case TIMER_CLOCK:
-        OnClockTick(window);
+        ClockTick(window, LocalTimeNow());
         return 0;
     case TIMER_LOGO:
         CloseLogoWindow();

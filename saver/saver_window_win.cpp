@@ -1,11 +1,11 @@
 // The saver's full-screen window and its preview in the Display settings.
-#include "app/day_display.h"
-#include "app/shared_ui.h"
+#include "app/day_display_win.h"
+#include "app/shared_ui_win.h"
 #include "database/database.h"
-#include "pictures/picture_draw.h"
+#include "pictures/picture_draw_win.h"
 #include "pictures/picture_format.h"
 #include "resource.h"
-#include "saver/saver.h"
+#include "saver/saver_win.h"
 #include "saver/saver_rules.h"
 #include "settings/settings.h"
 

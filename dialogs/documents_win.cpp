@@ -1,8 +1,8 @@
-#include "dialogs/documents.h"
+#include "dialogs/documents_win.h"
 
 #include <cstring>
 
-#include "app/shared_ui.h"
+#include "app/shared_ui_win.h"
 #include "dialogs/document_command.h"
 #include "resource.h"
 #include "settings/settings.h"

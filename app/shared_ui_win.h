@@ -34,6 +34,10 @@ bool InitControlClasses(DWORD classes);
 // The common controls' module once InitControlClasses has loaded it, else nullptr.
 HMODULE CommonControls();
 
+// A font of the face and cell height, in the default character set; FW_DONTCARE leaves the
+// weight to the face.
+HFONT CreateFaceFont(const char* face, int height, int weight = FW_DONTCARE);
+
 // A message box as the programs show them: caption "Message", the information icon.
 void ShowMessage(HWND owner, const char* text);
 

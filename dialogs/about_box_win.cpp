@@ -1,11 +1,11 @@
-#include "dialogs/about_box.h"
+#include "dialogs/about_box_win.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "app/shared_ui.h"
+#include "app/shared_ui_win.h"
 #include "dialogs/info_text.h"
-#include "pictures/picture_draw.h"
+#include "pictures/picture_draw_win.h"
 #include "resource.h"
 #include "version.h"
 
@@ -30,12 +30,6 @@ static struct {
 // The notice lines share one colour; each keeps its font in its user data.
 static WNDPROC StaticControlProc;
 static COLORREF NoticeLineColour;
-
-static HFONT CreateAboutFont(int height, int weight, const char* face) {
-    return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                       face);
-}
 
 bool ShowAboutBox(HWND owner, char versionLetter, const char* noticeLine) {
     AboutRequest request = {versionLetter, noticeLine};
@@ -65,9 +59,9 @@ static INT_PTR OnAboutInit(HWND dialog, const AboutRequest* request) {
     About.brush = CreateSolidBrush(RGB(0, 0, 0));
     SetVersionTitle(dialog, request->versionLetter);
     SetFocus(GetDlgItem(dialog, IDOK));
-    About.titleFont = CreateAboutFont(32, FW_BOLD, "Times New Roman");
-    About.lineFont = CreateAboutFont(20, FW_BOLD, "ARIAL");
-    About.supportFont = CreateAboutFont(15, FW_NORMAL, "ARIAL");
+    About.titleFont = CreateFaceFont("Times New Roman", 32, FW_BOLD);
+    About.lineFont = CreateFaceFont("ARIAL", 20, FW_BOLD);
+    About.supportFont = CreateFaceFont("ARIAL", 15, FW_NORMAL);
     SendDlgItemMessageA(dialog, IDC_ABOUT_TITLE, WM_SETFONT,
                         reinterpret_cast<WPARAM>(About.titleFont), FALSE);
     SendDlgItemMessageA(dialog, IDC_ABOUT_COPYRIGHT, WM_SETFONT,
@@ -138,8 +132,7 @@ INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
-        SetBkColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
-        SetTextColor(reinterpret_cast<HDC>(wParam), AboutTextColour);
+        TextOnBlack(reinterpret_cast<HDC>(wParam), AboutTextColour);
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
         return reinterpret_cast<INT_PTR>(About.brush);
     case WM_COMMAND:
@@ -168,7 +161,7 @@ void AddNoticeLine(HWND dialog, const char* text, COLORREF colour, DWORD alignme
                                 GetModuleHandleA(nullptr), nullptr);
     if (line == nullptr)
         return;
-    HFONT font = CreateAboutFont(13, FW_DONTCARE, "ARIAL");
+    HFONT font = CreateFaceFont("ARIAL", 13, FW_DONTCARE);
     SetWindowLongPtrA(line, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(font));
     WNDPROC standard = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(line, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NoticeLineProc)));

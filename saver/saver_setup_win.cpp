@@ -3,13 +3,13 @@
 
 #include <commctrl.h>
 
-#include "app/day_display.h"
-#include "app/shared_ui.h"
-#include "dialogs/about_box.h"
-#include "dialogs/documents.h"
-#include "pictures/picture_draw.h"
+#include "app/day_display_win.h"
+#include "app/shared_ui_win.h"
+#include "dialogs/about_box_win.h"
+#include "dialogs/documents_win.h"
+#include "pictures/picture_draw_win.h"
 #include "resource.h"
-#include "saver/saver.h"
+#include "saver/saver_win.h"
 #include "saver/saver_rules.h"
 #include "settings/settings.h"
 #include "version.h"

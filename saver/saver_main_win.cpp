@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "app/shared_ui.h"
+#include "app/shared_ui_win.h"
 #include "pictures/tints.h"
-#include "saver/saver.h"
+#include "saver/saver_win.h"
 #include "settings/settings.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {

@@ -1,11 +1,11 @@
-#include "dialogs/setup_dialog.h"
+#include "dialogs/setup_dialog_win.h"
 
 #include <commctrl.h>
 
 #include <cstdio>
 
-#include "app/shared_ui.h"
-#include "dialogs/documents.h"
+#include "app/shared_ui_win.h"
+#include "dialogs/documents_win.h"
 #include "dialogs/setup_values.h"
 #include "resource.h"
 #include "settings/settings.h"

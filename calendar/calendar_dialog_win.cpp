@@ -1,16 +1,16 @@
 // The calendar dialog: year and month lists, a painted month grid, and the chosen day's picture,
 // date line and entry text.
-#include "calendar/calendar_dialog.h"
+#include "calendar/calendar_dialog_win.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "app/day_display.h"
-#include "app/shared_ui.h"
+#include "app/day_display_win.h"
+#include "app/shared_ui_win.h"
 #include "calendar/calendar_math.h"
 #include "database/day_entries.h"
-#include "pictures/picture_draw.h"
+#include "pictures/picture_draw_win.h"
 #include "resource.h"
 
 // What the open calendar shows. There is only ever one calendar open.
@@ -126,8 +126,7 @@ static void FillLists(HWND dialog) {
 }
 
 static INT_PTR OnInitDialog(HWND dialog) {
-    Calendar.textFont =
-        CreateFontA(16, 0, 0, 0, 0, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    Calendar.textFont = CreateFaceFont("Arial", 16);
     SendDlgItemMessageA(dialog, IDC_CALENDAR_TEXT, WM_SETFONT,
                         reinterpret_cast<WPARAM>(Calendar.textFont), FALSE);
 

@@ -1,11 +1,12 @@
-#include "app/day_display.h"
+#include "app/day_display_win.h"
 
-#include "app/shared_ui.h"
+#include "app/shared_ui_win.h"
 #include "app/start_rules.h"
-#include "pictures/picture_draw.h"
+#include "pictures/picture_draw_win.h"
 #include "pictures/tints.h"
 #include "resource.h"
 #include "settings/settings.h"
+#include "settings/text_values.h"
 
 HFONT EntryFont;
 HFONT AltEntryFont;
@@ -33,15 +34,9 @@ static const DayControl DayControls[] = {
      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW},
 };
 
-static HFONT CreateEntryFont(int height) {
-    return CreateFontA(height, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                       "Arial");
-}
-
 void CreateEntryFonts() {
-    EntryFont = CreateEntryFont(16);
-    AltEntryFont = CreateEntryFont(15);
+    EntryFont = CreateFaceFont("Arial", 16);
+    AltEntryFont = CreateFaceFont("Arial", 15);
 }
 
 void DeleteEntryFonts() {
@@ -67,7 +62,11 @@ void ShowToday() {
 }
 
 BOOL RefreshDisplay(HWND window, BOOL force, const DayDate* date) {
-    DayDate shown = date != nullptr ? *date : TodayDate();
+    return RefreshDisplayAt(window, force, date, LocalTimeNow());
+}
+
+BOOL RefreshDisplayAt(HWND window, BOOL force, const DayDate* date, const struct tm& now) {
+    DayDate shown = date != nullptr ? *date : DayDateOf(now);
     BOOL dayChanged = shown.day != LastShownDate.day;
     if (force || !SameDayDate(shown, LastShownDate)) {
         CurrentTintColour = GetTintColour(TintSelection);
@@ -85,17 +84,16 @@ BOOL RefreshDisplay(HWND window, BOOL force, const DayDate* date) {
                                 FALSE);
         SetDlgItemTextA(window, IDC_MAIN_ENTRY, text);
         LastShownDate = shown;
-        SetDlgItemTextA(window, IDC_MAIN_WEEKDAY, GetTodayWeekdayName());
+        SetDlgItemTextA(window, IDC_MAIN_WEEKDAY, WeekdayNameOf(now));
     }
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    if (!force && now.wHour == LastShownTime.hour && now.wMinute == LastShownTime.minute)
+    if (!force && now.tm_hour == LastShownTime.hour && now.tm_min == LastShownTime.minute)
         return dayChanged;
     char clock[32];
-    FormatClockText(now.wHour, now.wMinute, clock, sizeof clock);
+    FormatClockText(static_cast<unsigned>(now.tm_hour), static_cast<unsigned>(now.tm_min), clock,
+                    sizeof clock);
     SetDlgItemTextA(window, IDC_MAIN_TIME, clock);
-    LastShownTime.hour = static_cast<uint8_t>(now.wHour);
-    LastShownTime.minute = static_cast<uint8_t>(now.wMinute);
+    LastShownTime.hour = static_cast<uint8_t>(now.tm_hour);
+    LastShownTime.minute = static_cast<uint8_t>(now.tm_min);
     return dayChanged;
 }
 

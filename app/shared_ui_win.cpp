@@ -1,4 +1,4 @@
-#include "app/shared_ui.h"
+#include "app/shared_ui_win.h"
 
 #include <commctrl.h>
 
@@ -76,4 +76,10 @@ bool InitControlClasses(DWORD classes) {
         SystemFunction(LoadedCommonControls, "InitCommonControlsEx"));
     INITCOMMONCONTROLSEX wanted = {sizeof wanted, classes};
     return init != nullptr && init(&wanted) != FALSE;
+}
+
+HFONT CreateFaceFont(const char* face, int height, int weight) {
+    return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                       face);
 }

@@ -1,12 +1,12 @@
-#include "dialogs/system_info.h"
+#include "dialogs/system_info_win.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "app/shared_ui.h"
-#include "dialogs/documents.h"
+#include "app/shared_ui_win.h"
+#include "dialogs/documents_win.h"
 #include "dialogs/info_text.h"
-#include "pictures/picture_draw.h"
+#include "pictures/picture_draw_win.h"
 #include "resource.h"
 
 int ShowSystemInformation(HWND owner) {

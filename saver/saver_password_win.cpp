@@ -2,9 +2,9 @@
 // user asked for one; and the "a" mode, the system's dialog for changing that password.
 #include <cstring>
 
-#include "app/shared_ui.h"
+#include "app/shared_ui_win.h"
 #include "resource.h"
-#include "saver/saver.h"
+#include "saver/saver_win.h"
 #include "saver/saver_rules.h"
 
 uint32_t PasswordCheckActive;

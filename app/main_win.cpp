@@ -1,15 +1,14 @@
 // morvest.exe: the program entry and its run function.
 #include <windows.h>
 
-#include "app/day_display.h"
-#include "app/install_path.h"
-#include "app/logo_window.h"
-#include "app/main_globals.h"
-#include "app/main_window.h"
-#include "app/shared_ui.h"
+#include "app/day_display_win.h"
+#include "settings/install_path.h"
+#include "app/logo_window_win.h"
+#include "app/main_window_win.h"
+#include "app/shared_ui_win.h"
 #include "app/start_rules.h"
 #include "database/database.h"
-#include "dialogs/display_check.h"
+#include "dialogs/display_check_win.h"
 #include "pictures/tints.h"
 #include "resource.h"
 #include "settings/settings.h"

@@ -1,7 +1,7 @@
-#include "app/logo_window.h"
+#include "app/logo_window_win.h"
 
-#include "app/shared_ui.h"
-#include "pictures/picture_draw.h"
+#include "app/shared_ui_win.h"
+#include "pictures/picture_draw_win.h"
 #include "resource.h"
 #include "settings/settings.h"
 
@@ -100,9 +100,7 @@ static void OnLogoDestroy(HWND window) {
 
 static void SetLogoFont(HWND window) {
     if (LogoFont == nullptr)
-        LogoFont = CreateFontA(12, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH, "Arial");
+        LogoFont = CreateFaceFont("Arial", 12);
     SendDlgItemMessageA(window, IDC_LOGO_NOTICE, WM_SETFONT, reinterpret_cast<WPARAM>(LogoFont),
                         TRUE);
 }
@@ -148,9 +146,8 @@ LRESULT CALLBACK LogoWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
-        SetBkColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
-        SetTextColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 241));
-        return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
+        return reinterpret_cast<LRESULT>(
+            TextOnBlack(reinterpret_cast<HDC>(wParam), RGB(255, 255, 241)));
     case WM_LOGO_SET_FONT:
         SetLogoFont(window);
         return 0;

@@ -1,11 +1,11 @@
 // The panel that carries the day round its figure-eight orbit over the saver's black screen.
 #include <cstdlib>
 
-#include "app/day_display.h"
-#include "app/shared_ui.h"
+#include "app/day_display_win.h"
+#include "app/shared_ui_win.h"
 #include "pictures/tints.h"
 #include "resource.h"
-#include "saver/saver.h"
+#include "saver/saver_win.h"
 #include "settings/settings.h"
 
 OrbitPath SaverOrbit;

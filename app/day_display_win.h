@@ -29,6 +29,9 @@ void ShowToday();
 // Writes the date, entry, weekday and time controls as far as they changed (all of them when
 // forced), for the given date or today. Returns whether the day of the month changed.
 BOOL RefreshDisplay(HWND window, BOOL force, const DayDate* date);
+// The same at a given local time: the weekday and the time line are those of now, and without a
+// date the day shown is now's.
+BOOL RefreshDisplayAt(HWND window, BOOL force, const DayDate* date, const struct tm& now);
 
 // The answer of a window showing the day to the owner-draw message of its picture button and
 // to the control-colour messages; false for any other message.
