@@ -15,14 +15,18 @@ static bool LogoClassRegistered;
 struct LogoControl {
     int id;
     const char* className;
+    const char* text; // the pictures' names are for screen readers: they are never drawn
     int x, y, width, height;
     DWORD style;
 };
 
 static const LogoControl LogoControls[] = {
-    {IDC_LOGO_PICTURE, "BUTTON", 2, 87, 416, 169, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW},
-    {IDC_LOGO_ANIMATION, "BUTTON", 337, 16, 87, 47, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW},
-    {IDC_LOGO_NOTICE, "STATIC", 8, 8, 270, 48, WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_LEFT},
+    {IDC_LOGO_PICTURE, "BUTTON", "Tavrin logo", 2, 87, 416, 169,
+     WS_CHILD | WS_VISIBLE | BS_OWNERDRAW},
+    {IDC_LOGO_ANIMATION, "BUTTON", "Logo animation", 337, 16, 87, 47,
+     WS_CHILD | WS_VISIBLE | BS_OWNERDRAW},
+    {IDC_LOGO_NOTICE, "STATIC", nullptr, 8, 8, 270, 48,
+     WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_LEFT},
 };
 
 static bool RegisterLogoClass(HINSTANCE instance) {
@@ -51,10 +55,11 @@ void CreateLogoWindow(HWND owner) {
         return;
     LogoWindow = window;
     for (const LogoControl& control : LogoControls)
-        CreateWindowExA(
-            0, control.className, control.id == IDC_LOGO_NOTICE ? LoadText(IDS_LOGO_NOTICE) : "",
-            control.style, control.x, control.y, control.width, control.height, window,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+        CreateWindowExA(0, control.className,
+                        control.text != nullptr ? control.text : LoadText(IDS_LOGO_NOTICE),
+                        control.style, control.x, control.y, control.width, control.height, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
+                        nullptr);
     SendMessageA(window, WM_LOGO_SET_FONT, 0, 0);
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
@@ -105,6 +110,11 @@ static void SetLogoFont(HWND window) {
                         TRUE);
 }
 
+static bool IsMousePress(UINT message) {
+    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
+           message == WM_XBUTTONDOWN;
+}
+
 LRESULT CALLBACK LogoWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
@@ -134,7 +144,13 @@ LRESULT CALLBACK LogoWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
         DestroyWindow(window);
+        return 0;
+    case WM_PARENTNOTIFY:
+        // A press of any button on one of the pictures, which take their own clicks.
+        if (IsMousePress(LOWORD(wParam)))
+            DestroyWindow(window);
         return 0;
     case WM_TIMER:
         if (wParam != TIMER_LOGO_ANIMATION)

@@ -67,8 +67,10 @@ static int RunApplication(HINSTANCE instance, HINSTANCE previous, LPSTR, int sho
         SetFocus(MainWindow);
         styled = UseStyledControls(instance, &cookie);
         SetTimer(MainWindow, TIMER_LOGO, LogoTimerPeriod(LogoDelay), nullptr);
-        if (ScreenColourDepth() <= 8 && ShowDriverMessage != 0)
+        if (ScreenColourDepth() <= 8 && ShowDriverMessage != 0) {
+            CloseLogoWindow(); // the topmost logo would cover the display check
             ShowChangeDriverBox(MainWindow);
+        }
         while (GetMessageA(&message, nullptr, 0, 0) > 0) {
             TranslateMessage(&message);
             DispatchMessageA(&message);

@@ -85,6 +85,13 @@ static LRESULT OnCreate(HWND window) {
     return 0;
 }
 
+// Stay on top switched off in Setup takes the window out of the topmost band at once.
+static void LeaveTopmostBandUnlessKeptOnTop(HWND window) {
+    bool keptOnTop = StayOnTopAllowed != 0 && StayOnTop != 0;
+    if (!keptOnTop && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0)
+        SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 static LRESULT OnCommand(HWND window, WPARAM command) {
     switch (command) {
     case CMD_EXIT:
@@ -104,6 +111,7 @@ static LRESULT OnCommand(HWND window, WPARAM command) {
     case CMD_SETUP:
         StopClockTimers(window);
         ShowSetupDialog(window);
+        LeaveTopmostBandUnlessKeptOnTop(window);
         SetWindowTextA(window, LoadText(IDS_PROGRAM_TITLE));
         InvalidateRect(window, nullptr, TRUE);
         StartClockTimers(window);

@@ -21,8 +21,20 @@ static struct {
     DayDate pictureDate;
     int shownPictureId; // -1 before the first lookup
     HFONT textFont;
-    WNDPROC editProc; // the edit-control class's procedure of the text box
+    WNDPROC editProc;    // the edit-control class's procedure of the text box
+    WNDPROC pictureProc; // the button class's procedure of the picture
 } Calendar;
+
+// The keys that step through the days while the picture has the focus.
+static const struct {
+    WPARAM key;
+    DayStep step;
+} DayKeys[] = {
+    {VK_LEFT, DayStep::PreviousDay},    {VK_RIGHT, DayStep::NextDay},
+    {VK_UP, DayStep::PreviousWeek},     {VK_DOWN, DayStep::NextWeek},
+    {VK_PRIOR, DayStep::PreviousMonth}, {VK_NEXT, DayStep::NextMonth},
+    {VK_HOME, DayStep::FirstOfMonth},   {VK_END, DayStep::LastOfMonth},
+};
 
 void ShowCalendar(HWND owner) {
     DialogBoxParamA(ResourceModule, "CalendarBox", owner, CalendarProc, 0);
@@ -74,17 +86,22 @@ SIZE DrawMonthGrid(HDC dc, int year, int monthIndex, const RECT* client) {
     return SIZE{GridColumnUnit, GridRowHeight};
 }
 
-// Refreshes the picture (only when its number changes), the entry text and the date line for
-// the chosen day.
+// Refreshes the picture (only when its number changes) and its name, the entry text and the
+// date line for the chosen day.
 static void ShowChosenDay(HWND dialog) {
     Calendar.pictureDate.year = Calendar.year;
     Calendar.pictureDate.month = static_cast<uint8_t>(Calendar.monthIndex + 1);
     Calendar.pictureDate.day = static_cast<uint8_t>(Calendar.day);
     int pictureId = GetPictureId(&Calendar.pictureDate);
+    HWND picture = GetDlgItem(dialog, IDC_CALENDAR_PICTURE);
     if (pictureId != Calendar.shownPictureId) {
         Calendar.shownPictureId = pictureId;
-        InvalidateRect(GetDlgItem(dialog, IDC_CALENDAR_PICTURE), nullptr, TRUE);
+        InvalidateRect(picture, nullptr, TRUE);
     }
+    // Never drawn: the name is what a screen reader reads for the picture.
+    char name[64];
+    FormatPictureName(Calendar.monthIndex, Calendar.day, name, sizeof name);
+    SetWindowTextA(picture, name);
 
     // Without memory for the converted text the box keeps what it shows.
     char* text = ToEditText(GetEntryText(Calendar.monthIndex, Calendar.day));
@@ -106,12 +123,20 @@ static void RedrawMonthGrid(HWND dialog) {
     ReleaseDC(dialog, dc);
 }
 
+// Selects the shown month and year in the lists. A clock outside the calendar's years leaves
+// the year list without a selection.
+static void SelectShownMonth(HWND dialog) {
+    SendDlgItemMessageA(dialog, IDC_CALENDAR_MONTHS, CB_SETCURSEL, Calendar.monthIndex, 0);
+    int index = Calendar.year - FirstCalendarYear;
+    SendDlgItemMessageA(dialog, IDC_CALENDAR_YEARS, CB_SETCURSEL,
+                        index >= 0 && index < CalendarYearCount ? index : -1, 0);
+}
+
 static void FillLists(HWND dialog) {
     HWND months = GetDlgItem(dialog, IDC_CALENDAR_MONTHS);
     SendMessageA(months, CB_RESETCONTENT, 0, 0);
     for (const char* name : MonthNames)
         SendMessageA(months, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-    SendMessageA(months, CB_SETCURSEL, Calendar.monthIndex, 0);
 
     HWND years = GetDlgItem(dialog, IDC_CALENDAR_YEARS);
     SendMessageA(years, CB_RESETCONTENT, 0, 0);
@@ -120,10 +145,10 @@ static void FillLists(HWND dialog) {
         snprintf(text, sizeof text, "%d", year);
         SendMessageA(years, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     }
-    // A clock outside the calendar's years leaves the list without a selection.
-    int index = Calendar.year - FirstCalendarYear;
-    SendMessageA(years, CB_SETCURSEL, index >= 0 && index < CalendarYearCount ? index : -1, 0);
+    SelectShownMonth(dialog);
 }
+
+static LRESULT CALLBACK CalendarPictureProc(HWND, UINT, WPARAM, LPARAM);
 
 static INT_PTR OnInitDialog(HWND dialog) {
     Calendar.textFont = CreateFaceFont("Arial", 16);
@@ -141,6 +166,9 @@ static INT_PTR OnInitDialog(HWND dialog) {
     HWND text = GetDlgItem(dialog, IDC_CALENDAR_TEXT);
     Calendar.editProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CalendarTextProc)));
+    HWND picture = GetDlgItem(dialog, IDC_CALENDAR_PICTURE);
+    Calendar.pictureProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(picture, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CalendarPictureProc)));
 
     CentreOnScreen(dialog);
     SetWindowTextA(dialog, LoadText(IDS_PROGRAM_TITLE));
@@ -153,9 +181,9 @@ static void DeleteTextFont() {
     Calendar.textFont = nullptr;
 }
 
-// A list was closed: take its selection (if any), go to the first of the month and show it.
-// Selections made with the keyboard while a list is closed wait for the next close.
-static void OnListClosed(HWND dialog, int listId) {
+// A list was closed, or its selection changed while it was closed (the keyboard and the mouse
+// wheel do that): take its selection (if any), go to the first of the month and show it.
+static void OnListChosen(HWND dialog, int listId) {
     LRESULT selection = SendDlgItemMessageA(dialog, listId, CB_GETCURSEL, 0, 0);
     if (selection != CB_ERR) {
         if (listId == IDC_CALENDAR_YEARS)
@@ -170,8 +198,12 @@ static void OnListClosed(HWND dialog, int listId) {
 
 static INT_PTR OnCommand(HWND dialog, WPARAM wParam) {
     int id = LOWORD(wParam);
-    if ((id == IDC_CALENDAR_YEARS || id == IDC_CALENDAR_MONTHS) && HIWORD(wParam) == CBN_CLOSEUP) {
-        OnListClosed(dialog, id);
+    if (id == IDC_CALENDAR_YEARS || id == IDC_CALENDAR_MONTHS) {
+        // A change made while the list is open counts when it closes.
+        HWND list = GetDlgItem(dialog, id);
+        if (HIWORD(wParam) == CBN_CLOSEUP ||
+            (HIWORD(wParam) == CBN_SELCHANGE && !SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0)))
+            OnListChosen(dialog, id);
         return TRUE;
     }
     // OK and Enter end the calendar; there is no cancel, so Escape leaves it open.
@@ -190,6 +222,21 @@ static void OnLeftButtonDown(HWND dialog, LPARAM lParam) {
         return;
     Calendar.day = day;
     ShowChosenDay(dialog);
+}
+
+// A key took the chosen day one step: show it as a click would, with the lists and the grid
+// following when the step left the shown month.
+static void StepChosenDay(HWND dialog, DayStep step) {
+    CalendarDay to = StepCalendarDay({Calendar.year, Calendar.monthIndex, Calendar.day}, step);
+    bool otherMonth = to.year != Calendar.year || to.monthIndex != Calendar.monthIndex;
+    Calendar.year = to.year;
+    Calendar.monthIndex = to.monthIndex;
+    Calendar.day = to.day;
+    ShowChosenDay(dialog);
+    if (otherMonth) {
+        SelectShownMonth(dialog);
+        RedrawMonthGrid(dialog);
+    }
 }
 
 static void OnPaint(HWND dialog) {
@@ -231,6 +278,22 @@ INT_PTR CALLBACK CalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         return FALSE;
     }
     return FALSE;
+}
+
+// The picture takes the arrow keys from the dialog, which would otherwise move the focus with
+// them, and steps through the days with them and the page, Home and End keys.
+static LRESULT CALLBACK CalendarPictureProc(HWND picture, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+    if (message == WM_GETDLGCODE)
+        return CallWindowProcA(Calendar.pictureProc, picture, message, wParam, lParam) |
+               DLGC_WANTARROWS;
+    if (message == WM_KEYDOWN)
+        for (const auto& key : DayKeys)
+            if (key.key == wParam) {
+                StepChosenDay(GetParent(picture), key.step);
+                return 0;
+            }
+    return CallWindowProcA(Calendar.pictureProc, picture, message, wParam, lParam);
 }
 
 // The daybook's texts are not to be copied: the clipboard gets the notice instead.

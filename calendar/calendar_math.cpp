@@ -55,3 +55,66 @@ void FormatCalendarDateLine(int year, int monthIndex, int day, char* text, size_
     snprintf(text, size, "%s %u, %u\n\n%s", MonthNames[monthIndex], static_cast<unsigned>(day),
              static_cast<unsigned>(year), WeekdayNames[WeekdayOfDay(year, monthIndex, day)]);
 }
+
+void FormatPictureName(int monthIndex, int day, char* text, size_t size) {
+    snprintf(text, size, "Picture for %u %s", static_cast<unsigned>(day), MonthNames[monthIndex]);
+}
+
+// A month later or earlier (by months, which may be negative), keeping the day where the
+// month is long enough.
+static CalendarDay AddMonths(CalendarDay from, int months) {
+    int index = from.year * 12 + from.monthIndex + months;
+    CalendarDay to = {index / 12, index % 12, from.day};
+    int length = MonthLength(to.year, to.monthIndex);
+    if (to.day > length)
+        to.day = length;
+    return to;
+}
+
+// Up to four weeks later or earlier, into the neighbouring month where the step leaves this one.
+static CalendarDay AddDays(CalendarDay from, int days) {
+    CalendarDay to = {from.year, from.monthIndex, from.day + days};
+    if (to.day < 1) {
+        to = AddMonths(CalendarDay{from.year, from.monthIndex, 1}, -1);
+        to.day = from.day + days + MonthLength(to.year, to.monthIndex);
+    } else if (to.day > MonthLength(from.year, from.monthIndex)) {
+        to = AddMonths(CalendarDay{from.year, from.monthIndex, 1}, 1);
+        to.day = from.day + days - MonthLength(from.year, from.monthIndex);
+    }
+    return to;
+}
+
+CalendarDay StepCalendarDay(CalendarDay from, DayStep step) {
+    CalendarDay to = from;
+    switch (step) {
+    case DayStep::PreviousDay:
+        to = AddDays(from, -1);
+        break;
+    case DayStep::NextDay:
+        to = AddDays(from, 1);
+        break;
+    case DayStep::PreviousWeek:
+        to = AddDays(from, -7);
+        break;
+    case DayStep::NextWeek:
+        to = AddDays(from, 7);
+        break;
+    case DayStep::PreviousMonth:
+        to = AddMonths(from, -1);
+        break;
+    case DayStep::NextMonth:
+        to = AddMonths(from, 1);
+        break;
+    case DayStep::FirstOfMonth:
+        to.day = 1;
+        break;
+    case DayStep::LastOfMonth:
+        to.day = MonthLength(to.year, to.monthIndex);
+        break;
+    }
+    if (to.year < FirstCalendarYear)
+        return CalendarDay{FirstCalendarYear, 0, 1};
+    if (to.year > LastCalendarYear)
+        return CalendarDay{LastCalendarYear, 11, 31};
+    return to;
+}

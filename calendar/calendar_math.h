@@ -56,3 +56,30 @@ void FormatCalendarTitle(int year, int monthIndex, char* text, size_t size);
 
 // The date line above the entry text, "February 29, 2000" and, two lines below, "Tuesday".
 void FormatCalendarDateLine(int year, int monthIndex, int day, char* text, size_t size);
+
+// The name a screen reader reads for the picture of a day, "Picture for 9 December". Always
+// terminated when size > 0.
+void FormatPictureName(int monthIndex, int day, char* text, size_t size);
+
+// A day of the calendar.
+struct CalendarDay {
+    int year;
+    int monthIndex; // 0 to 11
+    int day;        // 1 to the month's length
+};
+
+// The steps the keyboard takes through the calendar's days.
+enum class DayStep {
+    PreviousDay,
+    NextDay,
+    PreviousWeek,
+    NextWeek,
+    PreviousMonth, // the same day of the month, or the month's last when it is shorter
+    NextMonth,
+    FirstOfMonth,
+    LastOfMonth,
+};
+
+// The day a step leads to, crossing into neighbouring months and years as needed and stopping
+// at 1 January of the first and 31 December of the last year the calendar offers.
+CalendarDay StepCalendarDay(CalendarDay from, DayStep step);

@@ -99,10 +99,30 @@ void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture, DWO
                       bits + info.pixelOffset, rasterOperation);
 }
 
+void DrawFocusCue(const DRAWITEMSTRUCT* item, RECT area) {
+    if ((item->itemState & ODS_FOCUS) == 0 || (item->itemState & ODS_NOFOCUSRECT) != 0)
+        return;
+    InflateRect(&area, -2, -2);
+    // The dots invert what lies beneath them whatever colours the button's owner set.
+    COLORREF text = SetTextColor(item->hDC, RGB(0, 0, 0));
+    COLORREF background = SetBkColor(item->hDC, RGB(255, 255, 255));
+    DrawFocusRect(item->hDC, &area);
+    SetTextColor(item->hDC, text);
+    SetBkColor(item->hDC, background);
+}
+
 void DrawPictureItem(HMODULE module, const DRAWITEMSTRUCT* item, int id) {
     PictureResource picture;
-    if (LoadPicture(module, id, &picture))
-        DrawPicture(item->hDC, item->rcItem.left, item->rcItem.top, &picture, SRCCOPY);
+    PictureInfo info;
+    if (!LoadPicture(module, id, &picture) ||
+        !ReadPackedBitmapInfo(picture.bits, picture.size, &info))
+        return;
+    DrawPicture(item->hDC, item->rcItem.left, item->rcItem.top, &picture, SRCCOPY);
+    // Inside the picture, which every draw covers afresh, so no dots stay behind.
+    RECT area = {item->rcItem.left, item->rcItem.top, item->rcItem.left + info.width,
+                 item->rcItem.top + info.height};
+    IntersectRect(&area, &area, &item->rcItem);
+    DrawFocusCue(item, area);
 }
 
 void DrawMaskedPicture(HDC dc, int x, int y, const PictureResource* picture) {
@@ -153,4 +173,5 @@ void DrawDayPicture(HMODULE module, const DRAWITEMSTRUCT* item, int pictureId) {
         return;
     DrawTintedPicture(item->hDC, item->rcItem.left, item->rcItem.bottom - height, &picture, SRCCOPY,
                       CurrentTintColour);
+    DrawFocusCue(item, item->rcItem);
 }

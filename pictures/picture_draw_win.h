@@ -25,8 +25,13 @@ void DrawPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD ras
 void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture, DWORD rasterOperation,
                        uint32_t tint);
 
-// Draws bitmap id of the module untinted at the item's top-left corner; a missing bitmap
-// leaves the item undrawn.
+// Marks a focused picture button with the dotted focus rectangle just inside the area, which
+// the caller has drawn afresh. Windows sets ODS_NOFOCUSRECT while the user has not used the
+// keyboard in the window, so a focus that came from a click shows none.
+void DrawFocusCue(const DRAWITEMSTRUCT* item, RECT area);
+
+// Draws bitmap id of the module untinted at the item's top-left corner, with the focus cue; a
+// missing bitmap leaves the item undrawn.
 void DrawPictureItem(HMODULE module, const DRAWITEMSTRUCT* item, int id);
 
 // Draws a masked picture, whose stored height is twice the drawn one, at (x, y): its lower half
@@ -43,5 +48,5 @@ HBRUSH TextOnBlack(HDC dc, COLORREF colour);
 HBRUSH TintedTextOnBlack(HDC dc);
 
 // Owner-draw of a day-picture button: black, with the day's picture (or the common picture
-// 2100) in the current tint standing on the bottom edge.
+// 2100) in the current tint standing on the bottom edge, and the focus cue.
 void DrawDayPicture(HMODULE module, const DRAWITEMSTRUCT* item, int pictureId);
