@@ -96,8 +96,12 @@ static void DrawAboutItem(const DRAWITEMSTRUCT* item) {
         LoadPicture(ResourceModule, IDB_ABOUT_PICTURE, &picture);
     else if (item->CtlID == IDC_ABOUT_ANIMATION && About.animating)
         picture = About.frames[About.frame];
-    if (picture.bits != nullptr)
-        DrawPicture(item->hDC, 0, 0, &picture, SRCCOPY);
+    if (picture.bits != nullptr) {
+        DrawPictureButton(item, &picture);
+    } else { // no animation on a palette display: black, with the focus cue if focused
+        FillRect(item->hDC, &item->rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        DrawFocusCue(item, item->rcItem);
+    }
 }
 
 static INT_PTR OnAboutCommand(HWND dialog, WPARAM wParam) {

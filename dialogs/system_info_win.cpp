@@ -112,8 +112,13 @@ INT_PTR CALLBACK SysInfoBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         PictureResource picture;
         if (item->CtlID == IDC_SYSINFO_PICTURE &&
-            LoadPicture(ResourceModule, IDB_SYSINFO_PICTURE, &picture))
+            LoadPicture(ResourceModule, IDB_SYSINFO_PICTURE, &picture)) {
+            // The dialog's face first, so that a focus cue drawn before leaves no dots where
+            // the picture lets the background through.
+            FillRect(item->hDC, &item->rcItem, GetSysColorBrush(COLOR_BTNFACE));
             DrawMaskedPicture(item->hDC, item->rcItem.left, item->rcItem.top, &picture);
+            DrawFocusCue(item, item->rcItem);
+        }
         return TRUE;
     }
     case WM_COMMAND:

@@ -113,11 +113,15 @@ void DrawFocusCue(const DRAWITEMSTRUCT* item, RECT area) {
 
 void DrawPictureItem(HMODULE module, const DRAWITEMSTRUCT* item, int id) {
     PictureResource picture;
+    if (LoadPicture(module, id, &picture))
+        DrawPictureButton(item, &picture);
+}
+
+void DrawPictureButton(const DRAWITEMSTRUCT* item, const PictureResource* picture) {
     PictureInfo info;
-    if (!LoadPicture(module, id, &picture) ||
-        !ReadPackedBitmapInfo(picture.bits, picture.size, &info))
+    if (picture->bits == nullptr || !ReadPackedBitmapInfo(picture->bits, picture->size, &info))
         return;
-    DrawPicture(item->hDC, item->rcItem.left, item->rcItem.top, &picture, SRCCOPY);
+    DrawPicture(item->hDC, item->rcItem.left, item->rcItem.top, picture, SRCCOPY);
     // Inside the picture, which every draw covers afresh, so no dots stay behind.
     RECT area = {item->rcItem.left, item->rcItem.top, item->rcItem.left + info.width,
                  item->rcItem.top + info.height};

@@ -30,9 +30,11 @@ void DrawTintedPicture(HDC dc, int x, int y, const PictureResource* picture, DWO
 // keyboard in the window, so a focus that came from a click shows none.
 void DrawFocusCue(const DRAWITEMSTRUCT* item, RECT area);
 
-// Draws bitmap id of the module untinted at the item's top-left corner, with the focus cue; a
-// missing bitmap leaves the item undrawn.
+// Draws bitmap id of the module untinted at the item's top-left corner, with the focus cue
+// inside the picture; a missing bitmap leaves the item undrawn. DrawPictureButton does the
+// same with a picture already loaded.
 void DrawPictureItem(HMODULE module, const DRAWITEMSTRUCT* item, int id);
+void DrawPictureButton(const DRAWITEMSTRUCT* item, const PictureResource* picture);
 
 // Draws a masked picture, whose stored height is twice the drawn one, at (x, y): its lower half
 // (white where the background shows through) is ANDed onto the target, then its upper half (the
