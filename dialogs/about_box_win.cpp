@@ -98,7 +98,8 @@ static void DrawAboutItem(const DRAWITEMSTRUCT* item) {
         picture = About.frames[About.frame];
     if (picture.bits != nullptr) {
         DrawPictureButton(item, &picture);
-    } else { // no animation on a palette display: black, with the focus cue if focused
+    } else if ((item->itemAction & ODA_FOCUS) != 0 || (item->itemState & ODS_FOCUS) != 0) {
+        // No animation on a palette display: the box's black, to show or clear the focus cue.
         FillRect(item->hDC, &item->rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         DrawFocusCue(item, item->rcItem);
     }

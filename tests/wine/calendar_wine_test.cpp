@@ -202,12 +202,17 @@ TEST_F(CalendarTest, OpensOnTodayWithTheListsFilled) {
 }
 
 TEST_F(CalendarTest, ListsTakeEffectWhenTheyCloseAndStartAtTheFirst) {
-    std::string opened = Text(IDC_CALENDAR_DATE);
-    Choose(IDC_CALENDAR_YEARS, 2000 - 1583, CBN_SELCHANGE);
-    Choose(IDC_CALENDAR_MONTHS, 7, CBN_SELCHANGE);
-    EXPECT_EQ(Text(IDC_CALENDAR_DATE), opened);
+    // The keyboard's change of a closed list counts at once; of an open one, when it closes.
+    ChooseMonth(2000, 7);
+    SendDlgItemMessageA(dialog_, IDC_CALENDAR_YEARS, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(Text(IDC_CALENDAR_DATE), DateLine(2001, 7, 1));
+    SendDlgItemMessageA(dialog_, IDC_CALENDAR_MONTHS, CB_SHOWDROPDOWN, TRUE, 0);
+    SendDlgItemMessageA(dialog_, IDC_CALENDAR_MONTHS, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(Text(IDC_CALENDAR_DATE), DateLine(2001, 7, 1));
+    SendDlgItemMessageA(dialog_, IDC_CALENDAR_MONTHS, CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_EQ(Text(IDC_CALENDAR_DATE), DateLine(2001, 6, 1));
     Choose(IDC_CALENDAR_YEARS, 2000 - 1583);
-    EXPECT_EQ(Text(IDC_CALENDAR_DATE), DateLine(2000, TodayDate().month - 1, 1));
+    EXPECT_EQ(Text(IDC_CALENDAR_DATE), DateLine(2000, 6, 1));
     Choose(IDC_CALENDAR_MONTHS, 7);
     EXPECT_EQ(Text(IDC_CALENDAR_DATE), DateLine(2000, 7, 1));
     ChooseMonth(2000, 0);
@@ -217,6 +222,41 @@ TEST_F(CalendarTest, ListsTakeEffectWhenTheyCloseAndStartAtTheFirst) {
     Choose(IDC_CALENDAR_MONTHS, 0); // the month already shown
     EXPECT_EQ(Text(IDC_CALENDAR_DATE), DateLine(2000, 0, 1));
     EXPECT_EQ(Text(IDC_CALENDAR_TEXT), EntryText(0, 1));
+}
+
+// With the focus on the picture, keys step through the days as clicks would show them; the lists
+// follow into other months, and the steps stop at the calendar's first and last days.
+TEST_F(CalendarTest, KeysOnThePictureStepThroughTheDays) {
+    struct {
+        int year, monthIndex, day;
+        WPARAM key;
+        int toYear, toMonthIndex, toDay;
+    } steps[] = {
+        {2000, 0, 31, VK_RIGHT, 2000, 1, 1}, {2000, 2, 1, VK_LEFT, 2000, 1, 29},
+        {2026, 11, 30, VK_DOWN, 2027, 0, 6}, {2000, 0, 5, VK_UP, 1999, 11, 29},
+        {2000, 0, 31, VK_NEXT, 2000, 1, 29}, {2000, 2, 15, VK_PRIOR, 2000, 1, 15},
+        {2000, 1, 17, VK_HOME, 2000, 1, 1},  {2000, 1, 17, VK_END, 2000, 1, 29},
+        {1583, 0, 1, VK_LEFT, 1583, 0, 1},   {2582, 11, 31, VK_NEXT, 2582, 11, 31},
+    };
+    ExpectKeyboardReachAndNames(dialog_);
+    HWND picture = GetDlgItem(dialog_, IDC_CALENDAR_PICTURE);
+    for (const auto& s : steps) {
+        SCOPED_TRACE(DateLine(s.year, s.monthIndex, s.day) + " key " + std::to_string(s.key));
+        ChooseMonth(s.year, s.monthIndex);
+        PressDay(s.year, s.monthIndex, s.day);
+        SetFocus(picture);
+        MSG key = {picture, WM_KEYDOWN, s.key, 0, 0, {}};
+        EXPECT_TRUE(IsDialogMessageA(dialog_, &key));
+        EXPECT_EQ(GetFocus(), picture); // the arrows stay with the picture
+        EXPECT_EQ(Text(IDC_CALENDAR_DATE), DateLine(s.toYear, s.toMonthIndex, s.toDay));
+        EXPECT_EQ(Text(IDC_CALENDAR_TEXT), EntryText(s.toMonthIndex, s.toDay));
+        EXPECT_EQ(Text(IDC_CALENDAR_PICTURE),
+                  "Picture for " + std::to_string(s.toDay) + " " + MonthNames[s.toMonthIndex]);
+        EXPECT_EQ(SendDlgItemMessageA(dialog_, IDC_CALENDAR_YEARS, CB_GETCURSEL, 0, 0),
+                  s.toYear - FirstCalendarYear);
+        EXPECT_EQ(SendDlgItemMessageA(dialog_, IDC_CALENDAR_MONTHS, CB_GETCURSEL, 0, 0),
+                  s.toMonthIndex);
+    }
 }
 
 TEST_F(CalendarTest, FebruaryHasItsLeapYearLength) {

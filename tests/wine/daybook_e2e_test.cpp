@@ -145,8 +145,8 @@ TEST_F(DaybookTest, ASmallScreenIsRefusedBeforeAnythingElse) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(ControlText(box, 0xFFFF),
               "Tavrin: A Morvest Daybook requires a screen resolution of at least 800 by 600 "
-              "pixels. Please see the Drivers document installed with this software for "
-              "assistance in updating your screen driver.");
+              "pixels. Please see the Display and colours document installed with this software "
+              "for assistance in updating your screen driver.");
     EXPECT_EQ(PostAndWaitForExit(box, WM_COMMAND, IDOK), 1u);
     EXPECT_EQ(GetFileAttributesA(SettingsFile().c_str()), INVALID_FILE_ATTRIBUTES);
 }
@@ -287,12 +287,16 @@ TEST_F(SetupTest, OkStoresClampedValuesThatTakeEffectAndReachTheFile) {
     EXPECT_EQ(ControlText(page, IDC_SETUP_DELAY_TIME), "1000"); // 5000 was stored as 1000
     EXPECT_EQ(SendDlgItemMessageA(page, IDC_SETUP_TINT, CB_GETCURSEL, 0, 0), 3);
     SendDlgItemMessageA(page, IDC_SETUP_DELAY_TIME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    SendDlgItemMessageA(page, IDC_SETUP_STAY_ON_TOP, BM_CLICK, 0, 0);
     Press(PSBTN_OK);
+    // Switched off, it leaves the topmost band at once, without a restart.
+    EXPECT_TRUE(WaitUntil(
+        [window] { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0; }, 1000));
     EXPECT_EQ(Exit(window), 1u);
     std::string settings = SettingsText();
-    for (const char* key : {"ClickToClose", "OncePerDay", "ShowStartupWindow", "StayOnTop"})
+    for (const char* key : {"ClickToClose", "OncePerDay", "ShowStartupWindow"})
         EXPECT_EQ(SettingsRow(settings, key), "1") << key;
-    for (const char* key : {"WarnShowManual", "ShowDriverMessage"})
+    for (const char* key : {"WarnShowManual", "ShowDriverMessage", "StayOnTop"})
         EXPECT_EQ(SettingsRow(settings, key), "0") << key;
     EXPECT_EQ(SettingsRow(settings, "DelayTime"), "0"); // the empty box
     EXPECT_EQ(SettingsRow(settings, "TintSelection"), "3");
@@ -336,8 +340,9 @@ TEST_F(DaybookTest, TheLogoGreetsADefaultStartAndGoesOnAClickOrByItself) {
     HWND window = WaitForWindow("TavrinApplication");
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(IsWindow(logo)); // the default LogoDelay is 8 seconds
-    PostMessageA(logo, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
-    EXPECT_TRUE(WaitUntilGone(logo, 3000));
+    EXPECT_EQ(ControlText(logo, IDC_LOGO_PICTURE), "Tavrin logo");
+    ClickAt(GetDlgItem(logo, IDC_LOGO_PICTURE), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    EXPECT_TRUE(WaitUntilGone(logo, 3000)); // any button, even on the picture
     EXPECT_EQ(Exit(window), 1u);
 
     ASSERT_TRUE(WriteFileBytes(SettingsFile(), "[TavrinAMorvestDaybook]\r\nLogoDelay = 400\r\n"));
@@ -372,14 +377,16 @@ TEST_F(DaybookTest, TheDisplayCheckAppearsOnPaletteDisplaysUntilItsBoxIsCleared)
     bool palette = GetDeviceCaps(screen, PLANES) * GetDeviceCaps(screen, BITSPIXEL) <= 8;
     ReleaseDC(nullptr, screen);
     for (int start = 0; start < 3; ++start) {
-        if (start == 0) {
-            ASSERT_TRUE(PutSettings(""));
+        if (start == 0) { // with the logo, which goes before the check comes
+            ASSERT_TRUE(
+                WriteFileBytes(SettingsFile(), "[TavrinAMorvestDaybook]\r\nLogoDelay = 20000\r\n"));
         }
         HWND window = Open(); // later starts find the file the one before wrote
         ASSERT_NE(window, nullptr);
         HWND check = WaitForWindow("#32770", "", palette && start < 2 ? 20000 : 1500);
         EXPECT_EQ(check != nullptr, palette && start < 2) << start;
         if (check != nullptr) {
+            EXPECT_EQ(FindProcessWindow(program_.id(), "TavrinLogo"), nullptr);
             EXPECT_EQ(ControlText(check, IDC_DRIVER_SHOW_AGAIN), "Show me this message next time");
             EXPECT_EQ(IsDlgButtonChecked(check, IDC_DRIVER_SHOW_AGAIN), BST_CHECKED);
             if (start == 1)

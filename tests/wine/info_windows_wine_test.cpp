@@ -189,6 +189,7 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         EXPECT_EQ(first.Pixels() != second.Pixels(), ScreenColourDepth() > 8);
         EXPECT_EQ(Changed(first, 0x808080) > 0, ScreenColourDepth() > 8);
         EXPECT_GT(Drawn(about, IDC_ABOUT_PICTURE, 124, 238), 10000);
+        ExpectKeyboardReachAndNames(about);
 
         SendMessageA(about, WM_COMMAND, IDCANCEL, 0); // Escape does nothing
         PostMessageA(about, WM_COMMAND, IDC_ABOUT_CREDITS, 0);
@@ -361,6 +362,7 @@ TEST_F(InfoWindows, SystemInformationShowsTheScreenItsColoursAndTheOwner) {
         EXPECT_EQ(ControlText(box, IDC_SYSINFO_VERSION), versionLine);
         EXPECT_EQ(ControlText(box, IDC_SYSINFO_OWNER), owner);
         EXPECT_EQ(ControlText(box, IDC_SYSINFO_ORGANIZATION), organisation);
+        ExpectKeyboardReachAndNames(box);
         PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
         closedByEscape = WaitUntilGone(box);
     }));
@@ -418,6 +420,7 @@ TEST_F(InfoWindows, TheDisplayCheckStoresItsBoxOnDoneOrEscapeAndHelpNeedsNoWarni
         bool checked = false;
         WhenWindowAppears driver("#32770", "", [&](HWND box) {
             checked = IsDlgButtonChecked(box, IDC_DRIVER_SHOW_AGAIN) == BST_CHECKED;
+            ExpectKeyboardReachAndNames(box);
             if (c.clear)
                 SendDlgItemMessageA(box, IDC_DRIVER_SHOW_AGAIN, BM_CLICK, 0, 0);
             PostMessageA(box, WM_COMMAND, c.button, 0);

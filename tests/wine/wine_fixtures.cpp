@@ -397,6 +397,26 @@ std::string ControlText(HWND window, int id) {
     return text;
 }
 
+static BOOL CALLBACK ExpectReachableAndNamed(HWND control, LPARAM) {
+    char className[64] = "", text[256] = "";
+    GetClassNameA(control, className, sizeof className);
+    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    LONG style = GetWindowLongA(control, GWL_STYLE);
+    bool button = _stricmp(className, "Button") == 0;
+    bool ownerDrawn = button && (style & BS_TYPEMASK) == BS_OWNERDRAW;
+    EXPECT_TRUE(!ownerDrawn || text[0] != '\0') << "picture " << GetDlgCtrlID(control);
+    bool acts = (button && !ownerDrawn && (style & BS_TYPEMASK) != BS_GROUPBOX) ||
+                _stricmp(className, "ComboBox") == 0 || _stricmp(className, "Edit") == 0 ||
+                _stricmp(className, "msctls_trackbar32") == 0;
+    EXPECT_TRUE(!acts || (style & WS_VISIBLE) == 0 || (style & WS_TABSTOP) != 0)
+        << className << " " << GetDlgCtrlID(control) << " \"" << text << "\"";
+    return TRUE;
+}
+
+void ExpectKeyboardReachAndNames(HWND window) {
+    EnumChildWindows(window, ExpectReachableAndNamed, 0);
+}
+
 WhenWindowAppears::WhenWindowAppears(const char* className, const char* title,
                                      std::function<void(HWND)> act) {
     thread_ = std::thread([this, className, title, act] {
