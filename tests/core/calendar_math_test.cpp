@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -125,59 +124,6 @@ TEST(CalendarTexts, TitleAndDateLineWithWeekday) {
     char small[8];
     FormatCalendarDateLine(2000, 1, 29, small, sizeof small);
     EXPECT_STREQ(small, "Februar");
-    FormatPictureName(11, 9, text, sizeof text);
-    EXPECT_STREQ(text, "Picture for 9 December");
-}
-
-std::string Show(CalendarDay d) {
-    return std::to_string(d.year) + "-" + std::to_string(d.monthIndex + 1) + "-" +
-           std::to_string(d.day);
-}
-
-CalendarDay Civil(std::chrono::sys_days day) {
-    std::chrono::year_month_day date{day};
-    return {int{date.year()}, static_cast<int>(unsigned{date.month()}) - 1,
-            static_cast<int>(unsigned{date.day()})};
-}
-
-// Day and week steps from every day the calendar offers, against the civil calendar: the keys
-// reach every day, cross months and years, and stop at the calendar's first and last days.
-TEST(CalendarSteps, DaysAndWeeksFollowTheCivilCalendarWithinItsYears) {
-    using namespace std::chrono;
-    const sys_days first = year{FirstCalendarYear} / 1 / 1, last = year{LastCalendarYear} / 12 / 31;
-    const std::pair<DayStep, int> steps[] = {{DayStep::NextDay, 1},
-                                             {DayStep::PreviousDay, -1},
-                                             {DayStep::NextWeek, 7},
-                                             {DayStep::PreviousWeek, -7}};
-    for (sys_days d = first; d <= last; d += days{1})
-        for (auto [step, by] : steps)
-            ASSERT_EQ(Show(StepCalendarDay(Civil(d), step)),
-                      Show(Civil(std::clamp(d + days{by}, first, last))))
-                << Show(Civil(d)) << " by " << by;
-}
-
-TEST(CalendarSteps, MonthsKeepTheDayWhereTheyCanAndHomeAndEndGoToTheMonthsEnds) {
-    struct {
-        CalendarDay from;
-        DayStep step;
-        const char* to;
-    } cases[] = {
-        {{2000, 0, 31}, DayStep::NextMonth, "2000-2-29"},
-        {{2001, 0, 31}, DayStep::NextMonth, "2001-2-28"},
-        {{2000, 2, 31}, DayStep::PreviousMonth, "2000-2-29"},
-        {{2026, 11, 9}, DayStep::NextMonth, "2027-1-9"},
-        {{2027, 0, 9}, DayStep::PreviousMonth, "2026-12-9"},
-        {{1583, 0, 15}, DayStep::PreviousMonth, "1583-1-1"},
-        {{2582, 11, 15}, DayStep::NextMonth, "2582-12-31"},
-        {{2000, 1, 17}, DayStep::FirstOfMonth, "2000-2-1"},
-        {{2000, 1, 17}, DayStep::LastOfMonth, "2000-2-29"},
-        {{2100, 1, 1}, DayStep::LastOfMonth, "2100-2-28"},
-        // A clock outside the calendar's years: the first step comes into them.
-        {{2600, 5, 5}, DayStep::PreviousDay, "2582-12-31"},
-        {{1500, 5, 5}, DayStep::NextDay, "1583-1-1"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Show(StepCalendarDay(c.from, c.step)), c.to) << Show(c.from);
 }
 
 } // namespace

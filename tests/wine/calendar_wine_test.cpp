@@ -224,38 +224,31 @@ TEST_F(CalendarTest, ListsTakeEffectWhenTheyCloseAndStartAtTheFirst) {
     EXPECT_EQ(Text(IDC_CALENDAR_TEXT), EntryText(0, 1));
 }
 
-// With the focus on the picture, keys step through the days as clicks would show them; the lists
-// follow into other months, and the steps stop at the calendar's first and last days.
+// Keys on the picture step through the days as clicks show them, within the calendar's years.
 TEST_F(CalendarTest, KeysOnThePictureStepThroughTheDays) {
-    struct {
-        int year, monthIndex, day;
+    const struct {
+        CalendarDay from;
         WPARAM key;
-        int toYear, toMonthIndex, toDay;
+        CalendarDay to;
     } steps[] = {
-        {2000, 0, 31, VK_RIGHT, 2000, 1, 1}, {2000, 2, 1, VK_LEFT, 2000, 1, 29},
-        {2026, 11, 30, VK_DOWN, 2027, 0, 6}, {2000, 0, 5, VK_UP, 1999, 11, 29},
-        {2000, 0, 31, VK_NEXT, 2000, 1, 29}, {2000, 2, 15, VK_PRIOR, 2000, 1, 15},
-        {2000, 1, 17, VK_HOME, 2000, 1, 1},  {2000, 1, 17, VK_END, 2000, 1, 29},
-        {1583, 0, 1, VK_LEFT, 1583, 0, 1},   {2582, 11, 31, VK_NEXT, 2582, 11, 31},
+        {{2000, 0, 31}, VK_RIGHT, {2000, 1, 1}}, {{2000, 2, 1}, VK_LEFT, {2000, 1, 29}},
+        {{2026, 11, 30}, VK_DOWN, {2027, 0, 6}}, {{2000, 0, 5}, VK_UP, {1999, 11, 29}},
+        {{2001, 0, 31}, VK_NEXT, {2001, 1, 28}}, {{2000, 2, 15}, VK_PRIOR, {2000, 1, 15}},
+        {{2000, 1, 17}, VK_HOME, {2000, 1, 1}},  {{2000, 1, 17}, VK_END, {2000, 1, 29}},
+        {{1583, 0, 1}, VK_LEFT, {1583, 0, 1}},   {{2582, 11, 31}, VK_NEXT, {2582, 11, 31}},
     };
-    ExpectKeyboardReachAndNames(dialog_);
     HWND picture = GetDlgItem(dialog_, IDC_CALENDAR_PICTURE);
-    for (const auto& s : steps) {
-        SCOPED_TRACE(DateLine(s.year, s.monthIndex, s.day) + " key " + std::to_string(s.key));
-        ChooseMonth(s.year, s.monthIndex);
-        PressDay(s.year, s.monthIndex, s.day);
+    for (const auto& [from, key, to] : steps) {
+        ChooseMonth(from.year, from.monthIndex);
+        PressDay(from.year, from.monthIndex, from.day);
         SetFocus(picture);
-        MSG key = {picture, WM_KEYDOWN, s.key, 0, 0, {}};
-        EXPECT_TRUE(IsDialogMessageA(dialog_, &key));
-        EXPECT_EQ(GetFocus(), picture); // the arrows stay with the picture
-        EXPECT_EQ(Text(IDC_CALENDAR_DATE), DateLine(s.toYear, s.toMonthIndex, s.toDay));
-        EXPECT_EQ(Text(IDC_CALENDAR_TEXT), EntryText(s.toMonthIndex, s.toDay));
-        EXPECT_EQ(Text(IDC_CALENDAR_PICTURE),
-                  "Picture for " + std::to_string(s.toDay) + " " + MonthNames[s.toMonthIndex]);
-        EXPECT_EQ(SendDlgItemMessageA(dialog_, IDC_CALENDAR_YEARS, CB_GETCURSEL, 0, 0),
-                  s.toYear - FirstCalendarYear);
-        EXPECT_EQ(SendDlgItemMessageA(dialog_, IDC_CALENDAR_MONTHS, CB_GETCURSEL, 0, 0),
-                  s.toMonthIndex);
+        MSG press = {picture, WM_KEYDOWN, key, 0, 0, {}};
+        EXPECT_TRUE(IsDialogMessageA(dialog_, &press) && GetFocus() == picture); // arrows stay
+        std::string shown = Text(IDC_CALENDAR_DATE) + " | " + Text(IDC_CALENDAR_PICTURE) + " | " +
+                            Text(IDC_CALENDAR_YEARS) + " " + Text(IDC_CALENDAR_MONTHS);
+        EXPECT_EQ(shown, DateLine(to.year, to.monthIndex, to.day) + " | Picture for " +
+                             std::to_string(to.day) + " " + MonthNames[to.monthIndex] + " | " +
+                             std::to_string(to.year) + " " + MonthNames[to.monthIndex]);
     }
 }
 

@@ -398,18 +398,15 @@ std::string ControlText(HWND window, int id) {
 }
 
 static BOOL CALLBACK ExpectReachableAndNamed(HWND control, LPARAM) {
-    char className[64] = "", text[256] = "";
-    GetClassNameA(control, className, sizeof className);
-    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    LONG style = GetWindowLongA(control, GWL_STYLE);
-    bool button = _stricmp(className, "Button") == 0;
-    bool ownerDrawn = button && (style & BS_TYPEMASK) == BS_OWNERDRAW;
-    EXPECT_TRUE(!ownerDrawn || text[0] != '\0') << "picture " << GetDlgCtrlID(control);
-    bool acts = (button && !ownerDrawn && (style & BS_TYPEMASK) != BS_GROUPBOX) ||
-                _stricmp(className, "ComboBox") == 0 || _stricmp(className, "Edit") == 0 ||
-                _stricmp(className, "msctls_trackbar32") == 0;
-    EXPECT_TRUE(!acts || (style & WS_VISIBLE) == 0 || (style & WS_TABSTOP) != 0)
-        << className << " " << GetDlgCtrlID(control) << " \"" << text << "\"";
+    char kind[64] = "", text[256] = "";
+    GetClassNameA(control, kind, sizeof kind);
+    GetWindowTextA(control, text, sizeof text);
+    LONG style = GetWindowLongA(control, GWL_STYLE), type = style & BS_TYPEMASK;
+    bool button = strcmp(kind, "Button") == 0, picture = button && type == BS_OWNERDRAW;
+    bool acts = button ? !picture && type != BS_GROUPBOX
+                       : strstr("ComboBox Edit msctls_trackbar32", kind) != nullptr;
+    EXPECT_TRUE(!picture || text[0] != '\0') << "picture " << GetDlgCtrlID(control);
+    EXPECT_TRUE(!acts || !(style & WS_VISIBLE) || (style & WS_TABSTOP)) << kind << " " << text;
     return TRUE;
 }
 

@@ -169,9 +169,7 @@ class InstalledPrograms : public ::testing::Test {
 // The text of a control of a window of any process.
 std::string ControlText(HWND window, int id);
 
-// Every control of a window of any process that acts (a button, a list, a text box, a slider)
-// can be reached with Tab, and every picture button has a name for screen readers: its text,
-// which is never drawn.
+// Every control that acts is a Tab stop; every picture button has a name (its text, never drawn).
 void ExpectKeyboardReachAndNames(HWND window);
 
 // A stand-in browser registered for ".htm" in this prefix, at a path of the test's choosing; it
