@@ -145,8 +145,8 @@ TEST_F(DaybookTest, ASmallScreenIsRefusedBeforeAnythingElse) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(ControlText(box, 0xFFFF),
               "Tavrin: A Morvest Daybook requires a screen resolution of at least 800 by 600 "
-              "pixels. Please see the Display and colours document installed with this software "
-              "for assistance in updating your screen driver.");
+              "pixels. Please see the \"Display and colours\" document installed with this "
+              "software for assistance in updating your screen driver.");
     EXPECT_EQ(PostAndWaitForExit(box, WM_COMMAND, IDOK), 1u);
     EXPECT_EQ(GetFileAttributesA(SettingsFile().c_str()), INVALID_FILE_ATTRIBUTES);
 }
