@@ -57,11 +57,13 @@ VIAddVersionKey "LegalCopyright" "© 2026 the Tavrin project"
 !define MUI_ABORTWARNING
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
+; The small description below the list leaves the list room for the components' names.
+!define MUI_COMPONENTSPAGE_SMALLDESC
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_TEXT "${PRODUCT} is installed.$\r$\n$\r$\nFor a brief greeting, set a \
   Delay time and tick Once per day in the daybook's Setup: it then closes itself and appears \
-  once a day.$\r$\n$\r$\nClick Finish to close this wizard."
+  once a day."
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "Start the daybook"
 !define MUI_FINISHPAGE_RUN_FUNCTION StartDaybookAsTheUser
@@ -195,6 +197,12 @@ Section "-Sign-in shortcut cleared"
     Delete "$SMSTARTUP\${SHORT_NAME}.lnk"
   ${EndIf}
 SectionEnd
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecMain} "The daybook, its texts, its manual and its screen saver."
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecSaver} "Windows shows the daybook's screen saver from now on."
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecStartup} "Everyone who signs in to this computer is greeted by the day's page."
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 ; Functions after the sections whose choices they set.
 Function .onInit
