@@ -282,6 +282,11 @@ Section /o "un.My settings file (MORVEST.INI)" UnSecSettings
   Delete $0
 SectionEnd
 
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${UnSecMain} "The daybook, its texts, its manual, its screen saver and its shortcuts."
+  !insertmacro MUI_DESCRIPTION_TEXT ${UnSecSettings} "MORVEST.INI in the Windows folder and your own copy of it. Kept, it serves a new installation."
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_END
+
 Function un.onInit
   !if ${ARCH} == amd64
     SetRegView 64
