@@ -270,7 +270,6 @@ Section "un.The daybook and its screen saver" UnSecMain
   Delete "$SMPROGRAMS\${SHORT_NAME}\Uninstall ${SHORT_NAME}.lnk"
   RMDir "$SMPROGRAMS\${SHORT_NAME}"
   Delete "$SMSTARTUP\${SHORT_NAME}.lnk"
-  DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd
 
 ; Off unless chosen: the settings are the user's, and a new installation would use them again.
@@ -280,6 +279,11 @@ Section /o "un.My settings file (MORVEST.INI)" UnSecSettings
   Delete "$WINDIR\MORVEST.INI"
   !insertmacro FindVirtualStoreSettings $0
   Delete $0
+SectionEnd
+
+; Last: the uninstall entry stays listed until everything chosen has gone.
+Section "-un.Uninstall entry"
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd
 
 !insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
