@@ -3,6 +3,7 @@
 import math
 
 import motifs
+import resource_ids as ids
 from motifs import n
 
 
@@ -14,14 +15,14 @@ def _doc(w, h, defs, body, background="#000000"):
 
 # ---------------------------------------------------------------- startup logo animation
 
-ORBIT_FRAMES = 18
+ORBIT_FRAMES = ids.LOGO_FRAME_COUNT
 
 
 def orbit_frame(k, palette):
     """Frame k of the logo animation (87 x 47): the sun and the moon circling a small world,
-    one full turn in 18 frames, passing behind it on the far side."""
+    one full turn over the frames, passing behind it on the far side."""
     w, h = 87, 47
-    S = motifs.Scene(4700, w, h, palette, time="night")
+    S = motifs.Scene(ids.LOGO_FIRST_FRAME, w, h, palette, time="night")
     S.frame = "none"
     cx, cy = 43.5, 24.0
     rx, ry = 33.0, 10.5
@@ -72,7 +73,7 @@ def orbit_frame(k, palette):
 
 # ---------------------------------------------------------------- About box animation
 
-HOURGLASS_FRAMES = 33
+HOURGLASS_FRAMES = ids.ABOUT_FRAME_COUNT
 _RUN_FRAMES = 27          # frames in which the sand runs; the rest turn the glass over
 
 
@@ -107,7 +108,7 @@ def test_card(palette):
     """The display check picture (384 x 164): a sunset landscape beside colour ramps, both of
     which only look smooth on a display with thousands of colours or more."""
     w, h = 384, 164
-    S = motifs.Scene(1021, 176, 156, palette)
+    S = motifs.Scene(ids.DRIVER_PICTURE, 176, 156, palette)
     S.frame = "none"
     motifs.sky(S, "dusk", "summer", horizon=46, stars=0)
     motifs.star_field(S, 14, low=110, bright=1)

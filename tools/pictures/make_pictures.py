@@ -28,6 +28,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 import rasters    # noqa: E402
+import resource_ids as ids  # noqa: E402
 import render     # noqa: E402
 import scenes     # noqa: E402
 import fixed   # noqa: E402
@@ -40,14 +41,17 @@ DAY_HEIGHT_MIN, DAY_HEIGHT_MAX = 78, 378
 
 # Fixed pictures: number -> (width, height). Day pictures come on top of these.
 FIXED_SIZES = {
-    99: (124, 238), 1021: (384, 164), 1092: (148, 384), 2100: (127, 234),
-    8502: (141, 194), 8503: (97, 165), 9050: (416, 169),
+    ids.ABOUT_PICTURE: (124, 238), ids.DRIVER_PICTURE: (384, 164), ids.SYSINFO_PICTURE: (148, 384),
+    ids.FALLBACK_PICTURE: (127, 234), ids.SAVER_SETUP_PICTURE: (141, 194), ids.SAVER_PREVIEW: (97, 165),
+    ids.LOGO_PICTURE: (416, 169),
 }
-FIXED_SIZES.update({4700 + i: (87, 47) for i in range(fixed.ORBIT_FRAMES)})
-FIXED_SIZES.update({1101 + i: (30, 60) for i in range(fixed.HOURGLASS_FRAMES)})
+FIXED_SIZES.update({number: (87, 47) for number in ids.LOGO_FRAMES})
+FIXED_SIZES.update({number: (30, 60) for number in ids.ABOUT_FRAMES})
+# the pictures described in resources/art/pictures.txt
+SCENE_PICTURES = (ids.ABOUT_PICTURE, ids.FALLBACK_PICTURE, ids.SAVER_SETUP_PICTURE, ids.SAVER_PREVIEW)
 
-SAVER_ONLY = {8503}
-ICONS = (("tavrin.ico", "Tavrin", "icon-tavrin"), ("icon100.ico", "100", "icon-saver"))
+SAVER_ONLY = {ids.SAVER_PREVIEW}
+ICONS = (("tavrin.ico", "Tavrin", "icon-tavrin"), ("icon%d.ico" % ids.SAVER_ICON, str(ids.SAVER_ICON), "icon-saver"))
 TINTS = (("Sky", (225, 240, 255)), ("Coral", (255, 220, 220)))
 
 
@@ -114,7 +118,7 @@ def needed_days(marks, descriptions):
     for target, where in sorted(need.items()):
         if target not in descriptions:
             problems.append("%s: day %02d/%02d needs picture %d, but resources/art/days.txt has no description for %04d"
-                            % (where, target // 100, target % 100, 2000 + target, target))
+                            % (where, target // 100, target % 100, ids.DAY_BASE + target, target))
     if problems:
         raise BuildError("\n".join(problems))
     return sorted(need)
@@ -146,7 +150,7 @@ def _scene_picture(table, key, number, size, fixed):
 
 
 def _masked_picture():
-    """1092: the image above, its mask below (white = background shows through)."""
+    """The System Information picture: the image above, its mask below (white = background shows through)."""
     w, h = 148, 192
     rgba = render.svg_to_rgba(_art_file("sysinfo.svg"), w, h)
     opaque = bytearray(w * h * 4)
@@ -218,13 +222,13 @@ def run_job(job):
 
 
 def plan_jobs(days):
-    jobs = [("day", 2000 + code, code) for code in days]
-    jobs += [("scene", num, None) for num in (99, 2100, 8502, 8503)]
-    jobs.append(("logo", 9050, None))
-    jobs += [("orbit", 4700 + i, i) for i in range(fixed.ORBIT_FRAMES)]
-    jobs += [("hourglass", 1101 + i, i) for i in range(fixed.HOURGLASS_FRAMES)]
-    jobs.append(("testcard", 1021, None))
-    jobs.append(("masked", 1092, None))
+    jobs = [("day", ids.DAY_BASE + code, code) for code in days]
+    jobs += [("scene", num, None) for num in SCENE_PICTURES]
+    jobs.append(("logo", ids.LOGO_PICTURE, None))
+    jobs += [("orbit", number, i) for i, number in enumerate(ids.LOGO_FRAMES)]
+    jobs += [("hourglass", number, i) for i, number in enumerate(ids.ABOUT_FRAMES)]
+    jobs.append(("testcard", ids.DRIVER_PICTURE, None))
+    jobs.append(("masked", ids.SYSINFO_PICTURE, None))
     jobs += [("icon", name, base) for name, _rc, base in ICONS]
     return jobs
 
@@ -248,8 +252,9 @@ def write_rc(out_dir, numbers):
     for num in sorted(numbers):
         line = '%d BITMAP "bmp/%04d.bmp"\n' % (num, num)
         (saver if num in SAVER_ONLY else main).append(line)
-    main.append('Tavrin ICON "tavrin.ico"\n100 ICON "icon100.ico"\n')
-    saver.append('100 ICON "icon100.ico"\n')
+    saver_icon = '%d ICON "icon%d.ico"\n' % (ids.SAVER_ICON, ids.SAVER_ICON)
+    main.append('Tavrin ICON "tavrin.ico"\n' + saver_icon)
+    saver.append(saver_icon)
     for name, lines in (("morvest_pictures.rc", main), ("morvsave_pictures.rc", saver)):
         with open(os.path.join(out_dir, name), "w", encoding="ascii", newline="\n") as fh:
             fh.write("".join(lines))
@@ -264,17 +269,19 @@ def contact_sheet(pictures, days, tint_days):
     width = 1500
     pad, label_h = 10, 16
     sections = [
-        ("Day pictures", [2000 + c for c in days]),
-        ("Common, About, screen saver and logo", [2100, 99, 8502, 8503, 1092, 1021, 9050]),
-        ("Logo animation 4700-4717 (150 ms a frame)", list(range(4700, 4718))),
-        ("About animation 1101-1133 (100 ms a frame)", list(range(1101, 1134))),
+        ("Day pictures", [ids.DAY_BASE + c for c in days]),
+        ("Common, About, screen saver and logo",
+         [ids.FALLBACK_PICTURE, ids.ABOUT_PICTURE, ids.SAVER_SETUP_PICTURE, ids.SAVER_PREVIEW,
+          ids.SYSINFO_PICTURE, ids.DRIVER_PICTURE, ids.LOGO_PICTURE]),
+        ("Logo animation %d-%d (150 ms a frame)" % (ids.LOGO_FRAMES[0], ids.LOGO_FRAMES[-1]), list(ids.LOGO_FRAMES)),
+        ("About animation %d-%d (100 ms a frame)" % (ids.ABOUT_FRAMES[0], ids.ABOUT_FRAMES[-1]), list(ids.ABOUT_FRAMES)),
     ]
     items = []   # (section title or None, [(label, image)])
     for title, nums in sections:
         items.append((title, [(str(num), pictures[num]) for num in nums if num in pictures]))
     tinted = []
     for code in tint_days:
-        num = 2000 + code
+        num = ids.DAY_BASE + code
         if num in pictures:
             for name, tint in TINTS:
                 tinted.append(("%d %s" % (num, name), pictures[num].to_rgba(tint)))

@@ -310,6 +310,21 @@ def test_contact_sheet_is_a_png():
     assert zlib.crc32(data[12:29]) & 0xFFFFFFFF == struct.unpack(">I", data[29:33])[0], "IHDR checksum is wrong"
 
 
+def test_the_generator_numbers_its_pictures_as_resource_h_does():
+    """The fixed picture numbers the generator writes are those the programs load, and ours."""
+    with open(os.path.join(REPO, "resources", "resource.h"), encoding="utf-8") as fh:
+        header = dict((name, int(value)) for name, value in re.findall(r"^#define\s+(IDB_\w+)\s+(\d+)\b", fh.read(), re.M))
+    from_header = {v for k, v in header.items() if not k.endswith(("_FIRST_FRAME", "_FRAME_COUNT"))}
+    for kind in ("LOGO", "ABOUT"):
+        first = header["IDB_%s_FIRST_FRAME" % kind]
+        from_header.update(range(first, first + header["IDB_%s_FRAME_COUNT" % kind]))
+    sys.path.insert(0, HERE)
+    import make_pictures
+    generator = set(make_pictures.FIXED_SIZES)
+    assert generator == from_header, "generator and resource.h differ in %s" % sorted(generator ^ from_header)
+    assert set(FIXED) == from_header, "this test and resource.h differ in %s" % sorted(set(FIXED) ^ from_header)
+
+
 def _described():
     codes = set()
     with open(ART_DAYS, encoding="utf-8") as fh:
@@ -357,6 +372,7 @@ TESTS = [
     test_animations_move_every_frame_and_loop,
     test_contact_sheet_is_a_png,
     test_a_marked_day_without_a_description_is_an_error,
+    test_the_generator_numbers_its_pictures_as_resource_h_does,
 ]
 
 
