@@ -5,6 +5,11 @@ import math
 import motifs
 import resource_ids as ids
 from motifs import n
+from motifs.animals import birds
+from motifs.land import glitter, hills, mountains, sea
+from motifs.objects import hourglass_svg
+from motifs.sky import earth, sky, star_field, sun
+from motifs.travel import boat
 
 
 def _doc(w, h, defs, body, background="#000000"):
@@ -43,7 +48,7 @@ def orbit_frame(k, palette):
         bodies.append((depth, which, x, y))
     # the world in the middle, drawn by the same motif as the day pictures
     body, S.body = S.body, []
-    motifs.earth(S, cx, h - cy, 8.5)
+    earth(S, cx, h - cy, 8.5)
     world = "".join(S.body)
     S.body = body
 
@@ -92,7 +97,7 @@ def hourglass_frame(k):
         sand = 1.0
         step = k - _RUN_FRAMES + 1                    # 1 .. 6
         angle = 180.0 * step / (HOURGLASS_FRAMES - _RUN_FRAMES + 1)
-    glass = motifs.hourglass_svg(sand, wood="url(#wood)", stream=k < _RUN_FRAMES)
+    glass = hourglass_svg(sand, wood="url(#wood)", stream=k < _RUN_FRAMES)
     # upright it is 26 x 40 units; while it turns, shrink it so its width stays inside the frame
     a = math.radians(angle)
     span = 26 * abs(math.cos(a)) + 40 * abs(math.sin(a))
@@ -110,15 +115,15 @@ def test_card(palette):
     w, h = 384, 164
     S = motifs.Scene(ids.DRIVER_PICTURE, 176, 156, palette)
     S.frame = "none"
-    motifs.sky(S, "dusk", "summer", horizon=46, stars=0)
-    motifs.star_field(S, 14, low=110, bright=1)
-    motifs.sun(S, 118, 56, 13)
-    motifs.mountains(S, 46, 34, "#6a5a8a", 0)
-    motifs.hills(S, "summer", 40, 2)
-    motifs.sea(S, 22)
-    motifs.glitter(S, 118)
-    motifs.boat(S, 52, 14, 28, "ivory")
-    motifs.birds(S, 3, 60, 118, 7)
+    sky(S, "dusk", "summer", horizon=46, stars=0)
+    star_field(S, 14, low=110, bright=1)
+    sun(S, 118, 56, 13)
+    mountains(S, 46, 34, "#6a5a8a", 0)
+    hills(S, "summer", 40, 2)
+    sea(S, 22)
+    glitter(S, 118)
+    boat(S, 52, 14, 28, "ivory")
+    birds(S, 3, 60, 118, 7)
     scene = '<g transform="translate(4,4)"><clipPath id="land"><rect width="176" height="156" rx="5"/></clipPath><g clip-path="url(#land)">%s</g></g>' % "".join(S.body)
 
     bars = []
