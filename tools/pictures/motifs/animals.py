@@ -57,17 +57,6 @@ def bee(S, x, y, s=10):
           % S.at(x, y, s / 12))
 
 
-@motif("owl")
-def owl(S, x, y, s=30):
-    x, y, s = float(x), float(y), float(s)
-    b = S.lit("#8a6a4a") if S.time != "night" else "#4a3e48"
-    S.add('<g transform="%s"><path d="M-10,0 C-12,-10 -11,-22 -9,-28 L-6,-24 Q0,-27 6,-24 L9,-28 C11,-22 12,-10 10,0 Z" fill="%s"/>'
-          '<path d="M-7,-4 C-8,-10 -6,-14 0,-15 C6,-14 8,-10 7,-4 Z" fill="%s"/>'
-          '<circle cx="-4" cy="-19" r="3.8" fill="#ffe070"/><circle cx="4" cy="-19" r="3.8" fill="#ffe070"/>'
-          '<circle cx="-4" cy="-19" r="1.8" fill="#1a1410"/><circle cx="4" cy="-19" r="1.8" fill="#1a1410"/><path d="M-1,-16 L0,-13 L1,-16 Z" fill="#e0a040"/></g>'
-          % (S.at(x, y, s / 30), b, shade(b, 1.25)))
-
-
 @motif("branch")
 def branch(S, y=None, side="left", length=70):
     """A bare branch reaching in from one side (for owls and birds to sit on)."""

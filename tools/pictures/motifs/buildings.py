@@ -110,17 +110,6 @@ def lighthouse(S, x, y, h=70, beam=1):
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, h / 72), "".join(parts)))
 
 
-@motif("windmill")
-def windmill(S, x, y, h=60, angle=15):
-    x, y, h = float(x), float(y), float(h)
-    body, roof, sail = S.lit("#e8dcc4"), S.lit("#7a4a34"), S.lit("#f4ecdc")
-    sails = "".join('<g transform="rotate(%s)"><rect x="-1" y="-34" width="2" height="34" fill="%s"/><rect x="1" y="-32" width="6" height="24" fill="%s" opacity="0.9"/></g>'
-                    % (n(float(angle) + a), S.lit("#5a4030"), sail) for a in (0, 90, 180, 270))
-    S.add('<g transform="%s"><path d="M-10,0 L-7,-40 L7,-40 L10,0 Z" fill="%s"/><path d="M-9,-40 L0,-50 L9,-40 Z" fill="%s"/>'
-          '<path d="M-3,0 L-3,-7 A3,3 0 0 1 3,-7 L3,0 Z" fill="%s"/><g transform="translate(0,-42)">%s<circle r="2" fill="%s"/></g></g>'
-          % (S.at(x, y, h / 60), body, roof, S.lit("#5a3424"), sails, S.lit("#4a3020")))
-
-
 @motif("tower")
 def tower(S, x, y, h=60, clock=1, color="#c8bca8"):
     """A tall tower with a pointed roof, with a clock face unless clock=0."""

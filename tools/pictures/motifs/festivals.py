@@ -162,31 +162,6 @@ def wreath(S, x, y, r=30, color="#3a7a48", berries="#e03040", bow="crimson"):
     S.add('<g transform="%s">%s</g>' % (S.at(x, y), "".join(parts)))
 
 
-@motif("balloons")
-def balloons(S, x, y, s=30, colors="red,gold,sky"):
-    x, y, s = float(x), float(y), float(s)
-    cols = [S.col(c) for c in str(colors).split(",")]
-    parts = []
-    spots = [(-7, -30), (6, -34), (0, -42), (-12, -44), (11, -46)]
-    for i, c in enumerate(cols[:5]):
-        bx, by = spots[i]
-        parts.append('<path d="M0,0 Q%s,%s %s,%s" fill="none" stroke="#c8c0b0" stroke-width="0.5"/>' % (n(bx * 0.3), n(by * 0.5), n(bx), n(by + 6)))
-        parts.append('<ellipse cx="%s" cy="%s" rx="5" ry="6.2" fill="%s"/><ellipse cx="%s" cy="%s" rx="1.2" ry="1.8" fill="#ffffff" opacity="0.6"/>'
-                     % (n(bx), n(by), S.rad([lighten(c, 0.4), c, shade(c, 0.7)], 0.35, 0.3, 0.7), n(bx - 2), n(by - 2.5)))
-    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 40), "".join(parts)))
-
-
-@motif("mask")
-def mask(S, x, y, s=30, color="violet", trim="gold"):
-    """A carnival mask; y is its centre."""
-    x, y, s = float(x), float(y), float(s)
-    c, t = S.col(color), S.col(trim)
-    S.add('<g transform="%s"><path d="M-20,-4 C-18,-12 -8,-10 0,-6 C8,-10 18,-12 20,-4 C20,4 12,8 6,4 C3,2 -3,2 -6,4 C-12,8 -20,4 -20,-4 Z" fill="%s" stroke="%s" stroke-width="1"/>'
-          '<ellipse cx="-9" cy="-2" rx="5" ry="3" fill="#000000"/><ellipse cx="9" cy="-2" rx="5" ry="3" fill="#000000"/>'
-          '<path d="M18,-8 C24,-20 30,-24 34,-30 C30,-22 28,-16 20,-6 Z" fill="%s"/></g>'
-          % (S.at(x, y, s / 40), S.lin([lighten(c, 0.3), shade(c, 0.7)]), t, t))
-
-
 @motif("pumpkin")
 def pumpkin(S, x, y, s=24, face=0, color="pumpkin"):
     """A ribbed pumpkin; with face=1 it is a lantern, lit from inside."""
@@ -205,19 +180,6 @@ def pumpkin(S, x, y, s=24, face=0, color="pumpkin"):
         parts.append('<path d="M-8,-13 L-5,-16 L-3,-12 Z M8,-13 L5,-16 L3,-12 Z M-1,-10 L0,-12 L1,-10 Z '
                      'M-8,-7 Q0,-1 8,-7 L6,-6 L5,-4 L3,-5 L1,-3 L-1,-5 L-3,-3 L-5,-5 L-6,-6 Z" fill="#ffe070"/>')
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 20), "".join(parts)))
-
-
-@motif("snowman")
-def snowman(S, x, y, s=40, scarf="red"):
-    x, y, s = float(x), float(y), float(s)
-    body = S.rad(["#ffffff", "#e8eef8", "#b8c4dc"], 0.4, 0.35, 0.7) if S.time == "day" else S.rad(["#c8d0e8", "#9aa6c8", "#6a769c"], 0.4, 0.35, 0.7)
-    S.add('<g transform="%s"><circle cx="0" cy="-9" r="10" fill="%s"/><circle cx="0" cy="-24" r="7.5" fill="%s"/><circle cx="0" cy="-36" r="5.5" fill="%s"/>'
-          '<rect x="-4.5" y="-46" width="9" height="6" fill="#2a2a30"/><rect x="-6.5" y="-41" width="13" height="1.6" fill="#2a2a30"/>'
-          '<path d="M-5,-31 Q0,-29 5,-31 L5,-29 Q0,-27 -5,-29 Z M2,-30 L4,-24 L6,-25 L4,-30 Z" fill="%s"/>'
-          '<path d="M0,-36 L5,-35 L0,-34.4 Z" fill="#f08a30"/><circle cx="-2" cy="-38" r="0.8" fill="#2a2a30"/><circle cx="2" cy="-38" r="0.8" fill="#2a2a30"/>'
-          '<circle cx="0" cy="-24" r="0.9" fill="#2a2a30"/><circle cx="0" cy="-20" r="0.9" fill="#2a2a30"/>'
-          '<path d="M-7,-25 L-15,-31 M7,-25 L15,-32" stroke="%s" stroke-width="1.1"/></g>'
-          % (S.at(x, y, s / 46), body, body, body, S.col(scarf), S.lit("#6a4a32")))
 
 
 @motif("egg")
@@ -264,15 +226,6 @@ def maypole(S, x, y, h=90, colors="red,gold,sky,green,rose"):
     for i, c in enumerate(cols):
         parts.append('<circle cx="%s" cy="%s" r="1.5" fill="%s"/>' % (n(-6 + i * 3), n(-86 + (i % 2) * 1.5), c))
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, k), "".join(parts)))
-
-
-@motif("ghost")
-def ghost(S, x, y, s=30):
-    x, y, s = float(x), float(y), float(s)
-    S.add('<g transform="%s" opacity="0.85"><circle cx="0" cy="-16" r="22" fill="%s"/>'
-          '<path d="M-10,0 L-10,-18 C-10,-32 10,-32 10,-18 L10,0 L6.5,-3 L3.3,0 L0,-3 L-3.3,0 L-6.5,-3 Z" fill="%s"/>'
-          '<ellipse cx="-3.5" cy="-19" rx="1.5" ry="2.2" fill="#1a1a2a"/><ellipse cx="3.5" cy="-19" rx="1.5" ry="2.2" fill="#1a1a2a"/></g>'
-          % (S.at(x, y, s / 30), S.glow("#c8e0ff", 0.3), S.lin(["#ffffff", "#c8d4ec"])))
 
 
 @motif("torch")
@@ -448,7 +401,6 @@ def flames(S, y=None, count=6):
     S.add('<g fill="#3a2a2e" opacity="0.55">%s</g>%s' % ("".join(smoke), "".join(out)))
 
 
-@motif("gravelight")
 def grave_light(S, x, y, s=16, color="#e83a3a"):
     """A candle in a coloured glass, as set out on graves; y is its base."""
     x, y, s = float(x), float(y), float(s)
@@ -530,15 +482,6 @@ def boot(S, x, y, s=30, color="#8a3a2a", filled=1):
                 % S.rad(["#ffd080", "#f08a20", "#c85a10"], 0.4, 0.35, 0.7))
     S.add('<g transform="%s">%s<path d="M-8,-28 L8,-28 L8,-8 L18,-6 C22,-5 22,0 18,0 L-8,0 Z" fill="%s"/><rect x="-9" y="-30" width="18" height="4" fill="%s"/></g>'
           % (S.at(x, y, s / 30), fill, S.lin([lighten(c, 0.2), shade(c, 0.7)]), shade(c, 0.7)))
-
-
-@motif("mitre")
-def mitre(S, x, y, s=30):
-    """A bishop's tall pointed mitre with a cross; (x, y) is its base centre."""
-    x, y, s = float(x), float(y), float(s)
-    S.add('<g transform="%s"><path d="M-10,0 L-12,-20 Q-6,-30 0,-36 Q6,-30 12,-20 L10,0 Z" fill="%s"/>'
-          '<path d="M0,-36 L0,0 M-11,-4 L11,-4" stroke="%s" stroke-width="2"/><path d="M0,-26 v8 M-3,-22 h6" stroke="%s" stroke-width="1.2"/></g>'
-          % (S.at(x, y, s / 36), S.lin(["#ffffff", "#e0d8c8"]), S.col("gold"), S.col("crimson")))
 
 
 @motif("kinara")

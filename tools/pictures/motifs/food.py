@@ -1,22 +1,7 @@
 """Food and drink: fruit and nuts, bread and cakes, dishes of the feast days."""
 
 from .canvas import lighten, n, shade
-from .festivals import candle
 from .registry import motif
-
-
-@motif("cake")
-def cake(S, x, y, s=30, color="#f4d8e0", candles=3):
-    x, y, s = float(x), float(y), float(s)
-    c = S.col(color)
-    parts = ['<ellipse cx="0" cy="0" rx="20" ry="3" fill="%s"/>' % S.lit("#e8e8f0"),
-             '<rect x="-16" y="-18" width="32" height="18" fill="%s"/>' % S.lin([lighten(c, 0.2), shade(c, 0.8)], 0, 0, 1, 0),
-             '<path d="M-16,-18 Q-12,-12 -8,-18 Q-4,-12 0,-18 Q4,-12 8,-18 Q12,-12 16,-18 Z" fill="#ffffff"/>',
-             '<rect x="-16" y="-9" width="32" height="2" fill="%s"/>' % S.col("rose")]
-    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 30), "".join(parts)))
-    for i in range(int(candles)):
-        cx = x + (i - (int(candles) - 1) / 2) * 7 * s / 30
-        candle(S, cx, y + 18 * s / 30, 9 * s / 30, "sky" if i % 2 else "rose")
 
 
 @motif("apple")
@@ -26,14 +11,6 @@ def apple(S, x, y, s=12, color="red"):
     S.add('<g transform="%s"><path d="M0,-14 C-5,-17 -11,-14 -11,-7 C-11,0 -5,3 0,1 C5,3 11,0 11,-7 C11,-14 5,-17 0,-14 Z" fill="%s"/>'
           '<path d="M0,-14 Q1,-18 3,-20" stroke="#5a3a20" stroke-width="1.2" fill="none"/><path d="M1,-17 Q6,-21 9,-17 Q5,-15 1,-17 Z" fill="#5aa040"/></g>'
           % (S.at(x, y, s / 16), S.rad([lighten(c, 0.4), c, shade(c, 0.6)], 0.35, 0.35, 0.75)))
-
-
-@motif("acorn")
-def acorn(S, x, y, s=12):
-    x, y, s = float(x), float(y), float(s)
-    S.add('<g transform="%s"><path d="M-5,-9 C-5,-3 -2,0 0,0 C2,0 5,-3 5,-9 Z" fill="%s"/>'
-          '<path d="M-6,-9 Q0,-15 6,-9 Z" fill="%s"/><path d="M0,-13 L1,-16" stroke="%s" stroke-width="1"/></g>'
-          % (S.at(x, y, s / 16), S.lit("#c08040"), S.lit("#7a5030"), S.lit("#7a5030")))
 
 
 @motif("loaf")

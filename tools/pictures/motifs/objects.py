@@ -41,13 +41,6 @@ def sundial(S, x, y, s=40):
              shade(stone, 0.4), S.lit("#b08a40")))
 
 
-@motif("hourglass")
-def hourglass(S, x, y, s=40, sand=0.5):
-    """An hourglass; sand = share of the sand already run down (0..1)."""
-    x, y, s = float(x), float(y), float(s)
-    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 40), hourglass_svg(float(sand), S.lit("#8a5a30"))))
-
-
 def hourglass_svg(sand, wood="#8a5a30", glass="#cfe6f6", grain="#f0c868", stream=True):
     """An hourglass 40 units high standing on (0,0), drawn upright."""
     top = max(0.0, 1 - sand)
@@ -154,17 +147,6 @@ def lamp(S, x, y, s=30):
           % (S.at(x, y, s / 30), S.lin([lighten(brass, 0.3), shade(brass, 0.6)]), shade(brass, 0.7), S.glow("#ffb040", 0.55)))
 
 
-@motif("globe")
-def globe(S, x, y, s=36):
-    x, y, s = float(x), float(y), float(s)
-    sea_ = S.rad(["#8ac8f0", "#3a7ac0", "#1a3a7a"], 0.4, 0.35, 0.75)
-    S.add('<g transform="%s"><path d="M-8,0 L8,0 L4,-4 L-4,-4 Z" fill="%s"/><rect x="-1" y="-10" width="2" height="6" fill="%s"/>'
-          '<circle cx="0" cy="-24" r="13" fill="%s"/>'
-          '<path d="M-9,-30 C-5,-33 -2,-28 -5,-25 C-8,-22 -4,-18 -7,-16 C-11,-19 -12,-26 -9,-30 Z M2,-34 C7,-34 10,-29 6,-26 C3,-24 4,-19 8,-18 C5,-14 1,-17 0,-21 C-1,-26 -2,-31 2,-34 Z" fill="#6ab050"/>'
-          '<path d="M-14,-26 A14,15 0 0 0 12,-14" fill="none" stroke="%s" stroke-width="1.4"/></g>'
-          % (S.at(x, y, s / 40), S.col("gold"), S.col("gold"), sea_, S.col("gold")))
-
-
 @motif("telescope")
 def telescope(S, x, y, s=40):
     x, y, s = float(x), float(y), float(s)
@@ -173,28 +155,6 @@ def telescope(S, x, y, s=40):
           '<g transform="translate(0,-18) rotate(-32)"><rect x="-12" y="-3" width="30" height="6" rx="1" fill="%s"/>'
           '<rect x="-18" y="-2" width="7" height="4" fill="%s"/><rect x="17" y="-3.6" width="3" height="7.2" fill="%s"/></g></g>'
           % (S.at(x, y, s / 40), S.lit("#5a4a40"), S.lin([lighten(c, 0.3), shade(c, 0.6)]), shade(c, 0.8), shade(c, 0.6)))
-
-
-@motif("anchor")
-def anchor(S, x, y, s=30, color="#c8ccd8"):
-    x, y, s = float(x), float(y), float(s)
-    c = S.lit(color)
-    S.add('<g transform="%s" fill="none" stroke="%s" stroke-width="2.2" stroke-linecap="round"><circle cx="0" cy="-27" r="3"/>'
-          '<path d="M0,-24 L0,-2 M-7,-19 L7,-19 M-12,-9 Q-10,-1 0,-2 Q10,-1 12,-9"/></g>' % (S.at(x, y, s / 30), c))
-
-
-@motif("feather")
-def feather(S, x, y, s=30, color="#f4ead0", angle=30):
-    quill(S, x, y, s, angle)
-
-
-@motif("sign")
-def sign(S, x, y, s=30):
-    """A wooden signpost with two arms."""
-    x, y, s = float(x), float(y), float(s)
-    w = S.lit("#a0703e")
-    S.add('<g transform="%s"><rect x="-1.2" y="-34" width="2.4" height="34" fill="%s"/><path d="M-2,-32 L14,-32 L18,-29 L14,-26 L-2,-26 Z" fill="%s"/>'
-          '<path d="M2,-22 L-14,-22 L-18,-19 L-14,-16 L2,-16 Z" fill="%s"/></g>' % (S.at(x, y, s / 34), shade(w, 0.8), w, shade(w, 0.9)))
 
 
 @motif("newspaper")

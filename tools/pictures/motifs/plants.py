@@ -101,7 +101,6 @@ def cypress(S, x, y, h=50, color="#2e5a3a"):
           % (S.at(x, y, h / 50), "50", S.lin([lighten(c, 0.2), shade(c, 0.75)], 0, 0, 1, 0)))
 
 
-@motif("palm")
 def palm(S, x, y, h=60, lean=8):
     x, y, h = float(x), float(y), float(h)
     k = h / 60
@@ -215,7 +214,6 @@ def grass(S, count=40, y=0, h=8, color="#4e9a40"):
     S.add('<g stroke="%s" stroke-width="1" fill="none" stroke-linecap="round">%s</g>' % (c, "".join(blades)))
 
 
-@motif("leaf")
 def leaf(S, x, y, s=6, color="orange", angle=0):
     x, y, s = float(x), float(y), float(s)
     c = S.col(color)
@@ -231,22 +229,6 @@ def leaves(S, count=12, colors="#e8902a,#d0542a,#f0c040,#b8402a", low=None):
     low = S.horizon if low is None else float(low)
     for i in range(int(count)):
         leaf(S, rng.uniform(6, S.W - 6), rng.uniform(low, S.H - 20), rng.uniform(2.5, 4.5), rng.choice(cols), rng.uniform(0, 360))
-
-
-@motif("vine")
-def vine(S, y=None, color="#4a8a3a", fruit="#6a3a8a"):
-    """A garland of leaves with bunches of fruit hanging across the top."""
-    y = S.H - 30 if y is None else float(y)
-    c = S.col(color)
-    parts = ['<path d="M-4,%s Q%s,%s %s,%s" fill="none" stroke="%s" stroke-width="1.4"/>' % (n(S.Y(y)), n(S.W / 2), n(S.Y(y - 16)), n(S.W + 4), n(S.Y(y)), shade(c, 0.6))]
-    S.add("".join(parts))
-    for i in range(7):
-        t = i / 6
-        xx = t * S.W
-        yy = y - 16 * 2 * t * (1 - t) * 2 * 0.5 * 2
-        leaf(S, xx, yy - 2, 4, color, 160 + i * 25)
-    for xx in (S.W * 0.3, S.W * 0.7):
-        grapes(S, xx, y - 12, 10, fruit)
 
 
 @motif("grapes")

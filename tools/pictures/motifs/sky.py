@@ -4,7 +4,6 @@ import math
 import random
 
 from .canvas import lighten, mix, n, shade, smooth_path
-from .land import glitter
 from .registry import motif
 
 
@@ -156,16 +155,6 @@ def moon(S, x, y, r=10, phase="full", glow=1):
     S.add('<g transform="%s">%s</g>' % (S.at(x, y), "".join(parts)))
 
 
-@motif("eclipse")
-def eclipse(S, x, y, r=12):
-    """A total eclipse: dark disc in a pearly corona."""
-    x, y, r = float(x), float(y), float(r)
-    corona = S.rad([(0, "#ffffff", 0.95), (0.38, "#fff6dc", 0.8), (0.55, "#c8d8ff", 0.35), (1, "#8090ff", 0)])
-    S.add('<g transform="%s"><circle r="%s" fill="%s"/><circle r="%s" fill="#06060c"/>'
-          '<circle r="%s" fill="none" stroke="#ffe8b0" stroke-width="0.8" opacity="0.9"/></g>'
-          % (S.at(x, y), n(r * 2.8), corona, n(r), n(r + 0.3)))
-
-
 @motif("meteor")
 def meteor(S, x, y, length=30, angle=210, color="white"):
     """A shooting star: a bright head with a fading tail (angle of travel in degrees, 0 = right)."""
@@ -283,29 +272,11 @@ def snowfall(S, count=40, low=0):
     S.add('<g fill="#ffffff">%s</g>' % "".join(dots))
 
 
-@motif("snowflake")
-def snowflake(S, x, y, r=8, color="snow"):
-    """A six-armed crystal."""
-    x, y, r = float(x), float(y), float(r)
-    c = S.col(color)
-    arm = "M0,0 L0,%s M0,%s l%s,%s M0,%s l%s,%s M0,%s l%s,%s M0,%s l%s,%s" % (
-        n(-r), n(-r * 0.55), n(-r * 0.25), n(-r * 0.22), n(-r * 0.55), n(r * 0.25), n(-r * 0.22),
-        n(-r * 0.8), n(-r * 0.16), n(-r * 0.14), n(-r * 0.8), n(r * 0.16), n(-r * 0.14))
-    arms = "".join('<path d="%s" transform="rotate(%d)"/>' % (arm, a) for a in range(0, 360, 60))
-    S.add('<g transform="%s"><circle r="%s" fill="%s"/><g stroke="%s" stroke-width="%s" stroke-linecap="round" fill="none">%s</g></g>'
-          % (S.at(x, y), n(r * 1.5), S.glow("#c8e0ff", 0.35), c, n(max(0.8, r / 9)), arms))
-
-
 @motif("mist")
 def mist(S, y=None, height=14, color="#ffffff", opacity=0.35):
     y = S.horizon if y is None else float(y)
     paint = S.lin([(0, S.col(color), 0), (0.5, S.col(color), float(opacity)), (1, S.col(color), 0)])
     S.add('<rect x="0" y="%s" width="%d" height="%s" fill="%s"/>' % (n(S.Y(y) - float(height) / 2), S.W, n(height), paint))
-
-
-@motif("moonpath")
-def moonpath(S, x=None):
-    glitter(S, x, "#dce4ff")
 
 
 @motif("orbit8")
@@ -401,13 +372,3 @@ def orion(S, x=64, y=160, s=1.0):
         S.add(sparkle_svg(S, x + px * s, S.Y(y + py * s), 3.2 if k in "ag" else 2.2, col))
 
 
-@motif("contrails")
-def contrails(S, color="#ffffff"):
-    """Two white trails crossing the sky in a great X."""
-    c = S.col(color)
-    paint = S.lin([(0, c, 0.2), (0.5, c, 0.9), (1, c, 0.2)])
-    top = S.Y(S.H - 20)
-    bot = S.Y(S.horizon + 20)
-    S.add('<path d="M6,%s L%d,%s" stroke="%s" stroke-width="3.2" stroke-linecap="round"/>'
-          '<path d="M%d,%s L6,%s" stroke="%s" stroke-width="3.2" stroke-linecap="round"/>'
-          % (n(top + 30), S.W - 6, n(bot), paint, S.W - 6, n(top + 30), n(bot), paint))

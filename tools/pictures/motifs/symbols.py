@@ -97,26 +97,6 @@ def flag(S, x, y, h=50, colors="red,white,blue", vertical=0, saltire=None, canto
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, k), "".join(parts)))
 
 
-@motif("crown")
-def crown(S, x, y, s=24, color="gold"):
-    x, y, s = float(x), float(y), float(s)
-    c = S.col(color)
-    S.add('<g transform="%s"><path d="M-14,0 L-16,-16 L-8,-8 L0,-20 L8,-8 L16,-16 L14,0 Z" fill="%s"/>'
-          '<rect x="-14" y="-3" width="28" height="3" fill="%s"/><circle cx="0" cy="-9" r="2" fill="#e03040"/>'
-          '<circle cx="-16" cy="-17" r="1.5" fill="%s"/><circle cx="16" cy="-17" r="1.5" fill="%s"/><circle cx="0" cy="-21" r="1.5" fill="%s"/></g>'
-          % (S.at(x, y, s / 22), S.lin([lighten(c, 0.4), c, shade(c, 0.7)]), shade(c, 0.75), c, c, c))
-
-
-@motif("rings")
-def rings(S, x, y, s=20, color="gold"):
-    """Two interlinked rings; y is their centre."""
-    x, y, s = float(x), float(y), float(s)
-    c = S.col(color)
-    S.add('<g transform="%s" fill="none" stroke-width="2.4"><circle cx="-5" cy="0" r="8" stroke="%s"/>'
-          '<circle cx="5" cy="0" r="8" stroke="%s"/><circle cx="-5" cy="0" r="8" stroke="#ffffff" stroke-width="0.6" opacity="0.5"/></g>'
-          % (S.at(x, y, s / 26), c, lighten(c, 0.2)))
-
-
 @motif("key")
 def key(S, x, y, s=24, color="gold"):
     x, y, s = float(x), float(y), float(s)

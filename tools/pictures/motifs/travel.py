@@ -6,16 +6,6 @@ from .canvas import lighten, n, shade
 from .registry import motif
 
 
-@motif("sled")
-def sled(S, x, y, s=24, color="red"):
-    x, y, s = float(x), float(y), float(s)
-    c = S.lit(color)
-    S.add('<g transform="%s"><rect x="-12" y="-8" width="22" height="3" rx="1" fill="%s"/>'
-          '<path d="M-11,-5 L-11,-1 M7,-5 L7,-1" stroke="%s" stroke-width="1.2"/>'
-          '<path d="M-14,-1 L9,-1 Q14,-1 14,-5" fill="none" stroke="%s" stroke-width="1.4"/></g>'
-          % (S.at(x, y, s / 28), c, S.lit("#5a4a40"), S.lit("#8a8a98")))
-
-
 @motif("rocket")
 def rocket(S, x, y, s=50, angle=0):
     x, y, s = float(x), float(y), float(s)
