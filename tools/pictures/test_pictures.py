@@ -326,6 +326,24 @@ def test_the_generator_numbers_its_pictures_as_resource_h_does():
     assert set(FIXED) == from_header, "this test and resource.h differ in %s" % sorted(set(FIXED) ^ from_header)
 
 
+def test_drawing_statements_are_converted_or_refused_with_their_line():
+    sys.path.insert(0, HERE)
+    import scenes
+    path = os.path.join(Ctx.tmp, "statements.txt")
+    palette = scenes.read_palette(os.path.join(REPO, "resources", "art", "palettes.txt"))
+    for statement, error in (("sun 64 150 r=9 color=gold rays=8", None), ("sun 64 150 color=nosuchcolour", "nosuchcolour"),
+                             ("sun 64 150 size=9", "size"), ("sun 64 150 r=big", "big"), ("flowers 6 daisy red,nosuch", "nosuch")):
+        with open(path, "w", encoding="utf-8") as fh:
+            fh.write("0101  test\n    sky day\n    %s\n" % statement)
+        try:
+            svg, _w, _h = scenes.compose(scenes.parse(path)[101], palette, "$SCENE")
+        except scenes.DescriptionError as exc:
+            assert error and error in str(exc) and ":3:" in str(exc), "%r: %s" % (statement, exc)
+        else:
+            assert not error, "%r was accepted" % statement
+            assert palette["gold"] in svg and svg.count("rotate(") == 8, "colour name or ray count not applied: %s" % svg
+
+
 # motifs kept for day pictures that are being redrawn and do not use them yet
 WAITING_MOTIFS = {"aurora", "bow", "branch", "fence", "lantern", "mapleleaf", "web"}
 
@@ -394,6 +412,7 @@ TESTS = [
     test_a_marked_day_without_a_description_is_an_error,
     test_the_generator_numbers_its_pictures_as_resource_h_does,
     test_every_motif_is_drawn_in_some_picture,
+    test_drawing_statements_are_converted_or_refused_with_their_line,
 ]
 
 

@@ -4,33 +4,33 @@ import math
 import random
 
 from .canvas import leaf_path, lighten, n, shade
-from .registry import motif
+from .registry import Colour, motif
 
 
 @motif("bird")
-def bird(S, x, y, s=8, color=None, flap=0):
-    x, y, s = float(x), float(y), float(s)
-    c = S.col(color) if color else ("#2a2a38" if S.time in ("day", "dawn") else "#0a0a14" if S.time == "dusk" else "#8a92b0")
-    d = "M-5,0 Q-2.5,-3 0,0 Q2.5,-3 5,0" if not int(flap) else "M-5,-2 Q-2.5,1 0,0 Q2.5,1 5,-2"
+def bird(S, x: float, y: float, s: float = 8, color: Colour = None, flap: int = 0):
+    c = color if color else ("#2a2a38" if S.time in ("day", "dawn") else "#0a0a14" if S.time == "dusk" else "#8a92b0")
+    d = "M-5,0 Q-2.5,-3 0,0 Q2.5,-3 5,0" if not flap else "M-5,-2 Q-2.5,1 0,0 Q2.5,1 5,-2"
     S.add('<path d="%s" transform="%s" fill="none" stroke="%s" stroke-width="1" stroke-linecap="round"/>' % (d, S.at(x, y, s / 10), c))
 
 
 @motif("birds")
-def birds(S, count=5, x=None, y=None, s=7, color=None):
+def birds(S, count: int = 5, x: float = None, y: float = None, s: float = 7, color: Colour = None):
     """A small flock in loose formation."""
     rng = random.Random(S.code * 59)
-    x = S.W * 0.6 if x is None else float(x)
-    y = S.H - 40 if y is None else float(y)
-    for i in range(int(count)):
-        bird(S, x + (i - int(count) / 2) * 8 + rng.uniform(-3, 3), y - abs(i - int(count) / 2) * 4 + rng.uniform(-2, 2), float(s) * rng.uniform(0.7, 1.1), color, i % 2)
+    if x is None:
+        x = S.W * 0.6
+    if y is None:
+        y = S.H - 40
+    for i in range(count):
+        bird(S, x + (i - count / 2) * 8 + rng.uniform(-3, 3), y - abs(i - count / 2) * 4 + rng.uniform(-2, 2), s * rng.uniform(0.7, 1.1), color, i % 2)
 
 
 @motif("dove")
-def dove(S, x, y, s=30, branch=1):
+def dove(S, x: float, y: float, s: float = 30, branch: int = 1):
     """A white dove in flight, carrying a twig."""
-    x, y, s = float(x), float(y), float(s)
     w = S.lin(["#ffffff", "#d8dce8"])
-    tw = '<path d="M-14,4 Q-18,6 -22,5" stroke="#5a7a3a" stroke-width="0.8" fill="none"/><path d="%s" fill="#6aa04a" transform="translate(-19,5) rotate(60) scale(1.6)"/><path d="%s" fill="#6aa04a" transform="translate(-21,4) rotate(-60) scale(1.6)"/>' % (leaf_path(1), leaf_path(1)) if int(branch) else ""
+    tw = '<path d="M-14,4 Q-18,6 -22,5" stroke="#5a7a3a" stroke-width="0.8" fill="none"/><path d="%s" fill="#6aa04a" transform="translate(-19,5) rotate(60) scale(1.6)"/><path d="%s" fill="#6aa04a" transform="translate(-21,4) rotate(-60) scale(1.6)"/>' % (leaf_path(1), leaf_path(1)) if branch else ""
     S.add('<g transform="%s"><path d="M-14,2 C-8,6 4,6 12,2 L18,6 L17,-2 C10,-4 -6,-6 -14,2 Z" fill="%s"/>'
           '<path d="M-2,0 C-4,-10 2,-20 14,-22 C8,-14 8,-6 4,0 Z" fill="%s"/>'
           '<path d="M-14,2 L-17,3 L-14,4 Z" fill="#e8a040"/><circle cx="-11" cy="1.5" r="0.7" fill="#2a2a30"/>%s</g>'
@@ -38,66 +38,59 @@ def dove(S, x, y, s=30, branch=1):
 
 
 @motif("butterfly")
-def butterfly(S, x, y, s=16, color="orange", angle=0):
-    x, y, s = float(x), float(y), float(s)
-    c = S.col(color)
-    wing = S.rad([lighten(c, 0.5), c, shade(c, 0.6)], 0.3, 0.5, 0.8)
+def butterfly(S, x: float, y: float, s: float = 16, color: Colour = "orange", angle: float = 0):
+    wing = S.rad([lighten(color, 0.5), color, shade(color, 0.6)], 0.3, 0.5, 0.8)
     S.add('<g transform="%s"><path d="M0,0 C-4,-10 -14,-12 -12,-3 C-11,1 -4,1 0,0 Z M0,0 C4,-10 14,-12 12,-3 C11,1 4,1 0,0 Z" fill="%s"/>'
           '<path d="M0,0 C-3,4 -10,8 -8,2 C-7,0 -2,0 0,0 Z M0,0 C3,4 10,8 8,2 C7,0 2,0 0,0 Z" fill="%s"/>'
           '<path d="M0,-5 L0,5" stroke="#2a2020" stroke-width="1.4" stroke-linecap="round"/>'
           '<path d="M0,-5 Q-2,-9 -3,-10 M0,-5 Q2,-9 3,-10" stroke="#2a2020" stroke-width="0.5" fill="none"/></g>'
-          % (S.at(x, y, s / 24, float(angle)), wing, shade(c, 0.85)))
+          % (S.at(x, y, s / 24, angle), wing, shade(color, 0.85)))
 
 
 @motif("bee")
-def bee(S, x, y, s=10):
-    x, y, s = float(x), float(y), float(s)
+def bee(S, x: float, y: float, s: float = 10):
     S.add('<g transform="%s"><ellipse cx="-2" cy="-5" rx="3" ry="4" fill="#ffffff" opacity="0.7"/><ellipse cx="2" cy="-5" rx="3" ry="4" fill="#ffffff" opacity="0.7"/>'
           '<ellipse cx="0" cy="0" rx="6" ry="4" fill="#f4c430"/><path d="M-2,-3.8 L-2,3.8 M1.5,-3.8 L1.5,3.8" stroke="#2a2020" stroke-width="1.4"/></g>'
           % S.at(x, y, s / 12))
 
 
 @motif("branch")
-def branch(S, y=None, side="left", length=70):
+def branch(S, y: float = None, side: str = "left", length: float = 70):
     """A bare branch reaching in from one side (for owls and birds to sit on)."""
-    y = S.H * 0.45 if y is None else float(y)
+    if y is None:
+        y = S.H * 0.45
     c = S.lit("#4a3426") if S.time != "night" else "#1c1622"
-    L = float(length)
     x0 = -2 if side == "left" else S.W + 2
     sgn = 1 if side == "left" else -1
     S.add('<path d="M%s,%s Q%s,%s %s,%s" fill="none" stroke="%s" stroke-width="3.5" stroke-linecap="round"/>'
           '<path d="M%s,%s q%s,-8 %s,-14" fill="none" stroke="%s" stroke-width="1.6" stroke-linecap="round"/>'
-          % (n(x0), n(S.Y(y - 4)), n(x0 + sgn * L * 0.5), n(S.Y(y + 3)), n(x0 + sgn * L), n(S.Y(y)), c,
-             n(x0 + sgn * L * 0.6), n(S.Y(y + 1)), n(sgn * 4), n(sgn * 12), c))
+          % (n(x0), n(S.Y(y - 4)), n(x0 + sgn * length * 0.5), n(S.Y(y + 3)), n(x0 + sgn * length), n(S.Y(y)), c,
+             n(x0 + sgn * length * 0.6), n(S.Y(y + 1)), n(sgn * 4), n(sgn * 12), c))
 
 
 @motif("bat")
-def bat(S, x, y, s=14):
-    x, y, s = float(x), float(y), float(s)
+def bat(S, x: float, y: float, s: float = 14):
     S.add('<path d="M0,-2 C-3,-4 -6,-3 -10,-6 C-9,-2 -11,0 -12,1 C-9,0 -7,2 -6,3 C-4,1 -2,2 0,3 C2,2 4,1 6,3 C7,2 9,0 12,1 C11,0 9,-2 10,-6 C6,-3 3,-4 0,-2 Z" '
           'fill="#14101c" stroke="#6a5a8a" stroke-width="0.7" transform="%s"/>' % S.at(x, y, s / 24))
 
 
 @motif("cat")
-def cat(S, x, y, s=24):
+def cat(S, x: float, y: float, s: float = 24):
     """A sitting cat, seen from behind as a silhouette."""
-    x, y, s = float(x), float(y), float(s)
     S.add('<path d="M-7,0 C-9,-8 -8,-14 -5,-17 L-6,-23 L-2,-20 L2,-20 L6,-23 L5,-17 C8,-14 9,-8 7,0 Z M6,-1 C12,-1 14,-6 12,-10" '
           'fill="#0c0a12" stroke="#0c0a12" stroke-width="1.6" stroke-linecap="round" transform="%s"/>' % S.at(x, y, s / 24))
 
 
 @motif("web")
-def web(S, x, y, r=30):
+def web(S, x: float, y: float, r: float = 30):
     """A spider's web spun in a corner; (x, y) is its hub."""
-    x, y, r = float(x), float(y), float(r)
     spokes = "".join('<path d="M0,0 L%s,%s"/>' % (n(r * math.cos(math.radians(a))), n(r * math.sin(math.radians(a)))) for a in range(0, 360, 45))
     rings_ = "".join('<circle r="%s"/>' % n(r * k) for k in (0.3, 0.55, 0.8))
     S.add('<g transform="%s" fill="none" stroke="#c8d0e0" stroke-width="0.5" opacity="0.75">%s%s</g>' % (S.at(x, y), spokes, rings_))
 
 
 @motif("shell")
-def shell(S, x, y, s=16, color="#f4c8b0"):
-    x, y, s = float(x), float(y), float(s)
+def shell(S, x: float, y: float, s: float = 16, color: Colour = "#f4c8b0"):
     c = S.lit(color)
     ribs = "".join('<path d="M0,0 L%s,%s"/>' % (n(10 * math.cos(math.radians(a))), n(-10 * math.sin(math.radians(a)))) for a in range(20, 161, 20))
     S.add('<g transform="%s"><path d="M0,0 L-10,-4 A10.8,10.8 0 0 1 10,-4 Z" fill="%s"/><g stroke="%s" stroke-width="0.7">%s</g></g>'
@@ -105,18 +98,15 @@ def shell(S, x, y, s=16, color="#f4c8b0"):
 
 
 @motif("fish")
-def fish(S, x, y, s=16, color="#8ab0d0", angle=0, flip=0):
-    x, y, s = float(x), float(y), float(s)
-    c = S.col(color)
+def fish(S, x: float, y: float, s: float = 16, color: Colour = "#8ab0d0", angle: float = 0, flip: int = 0):
     S.add('<g transform="%s"><path d="M-10,0 C-5,-6 5,-6 9,0 C5,6 -5,6 -10,0 Z M8,0 L14,-5 L13,0 L14,5 Z" fill="%s"/>'
           '<circle cx="-5.5" cy="-1" r="1" fill="#1a1a24"/><path d="M-2,-4 Q0,0 -2,4" stroke="%s" stroke-width="0.6" fill="none"/></g>'
-          % (S.at(x, y, s / 24, float(angle), bool(int(flip))), S.lin([lighten(c, 0.35), c, shade(c, 0.65)]), shade(c, 0.6)))
+          % (S.at(x, y, s / 24, angle, bool(flip)), S.lin([lighten(color, 0.35), color, shade(color, 0.65)]), shade(color, 0.6)))
 
 
 @motif("hive")
-def hive(S, x, y, s=30):
+def hive(S, x: float, y: float, s: float = 30):
     """A straw beehive (skep) on a little stand."""
-    x, y, s = float(x), float(y), float(s)
     c = S.lit("#d8a850")
     bands = "".join('<path d="M%s,%s h%s" stroke="%s" stroke-width="0.9"/>' % (n(-14 + i * 1.2), n(-7 - i * 5), n(28 - i * 2.4), shade(c, 0.7)) for i in range(5))
     S.add('<g transform="%s"><rect x="-16" y="-5" width="32" height="3" fill="%s"/><rect x="-12" y="-2" width="3" height="2" fill="%s"/><rect x="9" y="-2" width="3" height="2" fill="%s"/>'
@@ -125,15 +115,16 @@ def hive(S, x, y, s=30):
 
 
 @motif("sheep")
-def sheep(S, count=3, low=6, high=None):
+def sheep(S, count: int = 3, low: float = 6, high: float = None):
     """A few sheep grazing on the hillside."""
     rng = random.Random(S.code * 89)
-    high = S.horizon * 0.7 if high is None else float(high)
+    if high is None:
+        high = S.horizon * 0.7
     wool = "#f4f0e6" if S.time == "day" else S.lit("#f4f0e6")
     out = []
-    for i in range(int(count)):
+    for i in range(count):
         px = rng.uniform(14, S.W - 14)
-        py = rng.uniform(float(low), high)
+        py = rng.uniform(low, high)
         k = 1.2 - py / max(1, S.horizon) * 0.6
         flip = -1 if rng.random() < 0.5 else 1
         out.append('<g transform="translate(%s,%s) scale(%s,%s)"><rect x="-4" y="-3" width="1.4" height="3.5" fill="#2a2a30"/><rect x="2.6" y="-3" width="1.4" height="3.5" fill="#2a2a30"/>'
@@ -143,12 +134,11 @@ def sheep(S, count=3, low=6, high=None):
 
 
 @motif("frog")
-def frog(S, x, y, s=30, leap=1):
+def frog(S, x: float, y: float, s: float = 30, leap: int = 1):
     """A green frog, mid-leap when leap=1."""
-    x, y, s = float(x), float(y), float(s)
     c = S.col("#5ab84a")
     body = S.rad([lighten(c, 0.35), c, shade(c, 0.7)], 0.4, 0.35, 0.8)
-    if int(leap):
+    if leap:
         shape = ('<path d="M-16,6 L-24,14 M-14,8 L-20,16 M10,-2 L18,-8 M8,0 L16,-2" stroke="%s" stroke-width="2.4" stroke-linecap="round"/>'
                  '<ellipse cx="-2" cy="0" rx="14" ry="7" fill="%s" transform="rotate(-20)"/>' % (shade(c, 0.8), body))
     else:
@@ -159,9 +149,8 @@ def frog(S, x, y, s=30, leap=1):
 
 
 @motif("fishbowl")
-def fishbowl(S, x, y, s=40):
+def fishbowl(S, x: float, y: float, s: float = 40):
     """A round glass bowl with a goldfish; y is its bottom."""
-    x, y, s = float(x), float(y), float(s)
     S.add('<g transform="%s"><circle cx="0" cy="-17" r="17" fill="%s" stroke="#e0f0ff" stroke-width="1" stroke-opacity="0.8"/>'
           '<path d="M-14,-24 Q0,-21 14,-24 L15,-17 A15,15 0 0 1 -15,-17 Z" fill="#6ab4ee" opacity="0.45"/>'
           '<ellipse cx="0" cy="-33" rx="9" ry="2" fill="none" stroke="#e0f0ff" stroke-width="1"/>'
@@ -171,20 +160,18 @@ def fishbowl(S, x, y, s=40):
 
 
 @motif("wolf")
-def wolf(S, x, y, s=40, color="#8a6a4a"):
+def wolf(S, x: float, y: float, s: float = 40, color: Colour = "#8a6a4a"):
     """A standing she-wolf in profile."""
-    x, y, s = float(x), float(y), float(s)
-    c = S.lit(color) if S.time == "day" else S.col(color)
+    c = S.lit(color) if S.time == "day" else color
     S.add('<path d="M-18,-14 C-12,-20 8,-20 12,-18 L18,-26 L19,-22 L22,-21 L26,-18 L20,-16 L16,-14 C15,-10 14,-8 12,-6 L13,0 L10,0 L9,-6 '
           'C2,-8 -6,-8 -10,-8 L-11,0 L-14,0 L-14,-9 C-17,-10 -19,-11 -20,-10 C-24,-8 -27,-4 -28,-2 C-27,-7 -23,-12 -18,-14 Z" '
           'fill="%s" transform="%s"/>' % (S.lin([lighten(c, 0.2), shade(c, 0.7)]), S.at(x, y, s / 40)))
 
 
 @motif("goose")
-def goose(S, x, y, s=30, color="#f4f0e6"):
+def goose(S, x: float, y: float, s: float = 30, color: Colour = "#f4f0e6"):
     """A white goose standing; y is its feet."""
-    x, y, s = float(x), float(y), float(s)
-    c = S.lit(color) if S.time != "day" else S.col(color)
+    c = S.lit(color) if S.time != "day" else color
     S.add('<g transform="%s"><path d="M-2,0 L-2,-6 M3,0 L3,-6" stroke="#f09a30" stroke-width="1.2"/>'
           '<path d="M-14,-14 C-12,-20 2,-22 6,-14 C8,-18 8,-26 10,-30 C11,-33 15,-33 16,-30 L20,-29 L16,-27 C14,-24 12,-18 12,-12 C12,-6 4,-5 -2,-6 C-8,-7 -14,-9 -16,-12 Z" fill="%s"/>'
           '<circle cx="14" cy="-30.5" r="0.8" fill="#1a1a20"/><path d="M-10,-14 C-4,-18 2,-16 4,-12" stroke="%s" stroke-width="0.8" fill="none"/></g>'
@@ -192,9 +179,8 @@ def goose(S, x, y, s=30, color="#f4f0e6"):
 
 
 @motif("tortoise")
-def tortoise(S, x, y, s=40):
+def tortoise(S, x: float, y: float, s: float = 40):
     """A giant tortoise with a domed shell."""
-    x, y, s = float(x), float(y), float(s)
     shell = S.lit("#7a6a4a")
     skin = S.lit("#8a8a78")
     plates = "".join('<path d="M%s,-10 L%s,-18 L%s,-10" />' % (n(-12 + i * 8), n(-8 + i * 8), n(-4 + i * 8)) for i in range(3))
@@ -205,9 +191,8 @@ def tortoise(S, x, y, s=40):
 
 
 @motif("horse")
-def horse(S, x, y, s=40, color="#6a4028", rider=None, flip=0):
+def horse(S, x: float, y: float, s: float = 40, color: Colour = "#6a4028", rider: Colour = None, flip: int = 0):
     """A galloping horse on four legs (with a rider in colours when rider=colour); y is the ground."""
-    x, y, s = float(x), float(y), float(s)
     c = S.lit(color)
     far = shade(c, 0.68)
     hoof = shade(c, 0.35)
@@ -227,16 +212,15 @@ def horse(S, x, y, s=40, color="#6a4028", rider=None, flip=0):
              '<circle cx="21" cy="-33.4" r="0.7" fill="#1a1410"/>',
              leg(((-10, -14), (-13, -7), (-18, -2)), c), leg(((8, -15), (13.5, -10), (17.5, -7)), c)]
     if rider:
-        r = S.col(rider)
+        r = rider
         parts.append('<g transform="translate(0,-2)"><path d="M-2,-24 L-1,-32 C0,-36 4,-37 5,-33 L5,-26 L8,-22 L6,-21 L2,-24 Z" fill="%s"/><circle cx="3" cy="-38" r="2.8" fill="%s"/>'
                      '<path d="M0,-40 C1,-43 6,-43 6,-39 Z" fill="%s"/></g>' % (r, S.lit("#e8c8a8"), shade(r, 0.8)))
-    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 40, 0, bool(int(flip))), "".join(parts)))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 40, 0, bool(flip)), "".join(parts)))
 
 
 @motif("tiger")
-def tiger(S, x, y, s=50, flip=0):
+def tiger(S, x: float, y: float, s: float = 50, flip: int = 0):
     """A tiger walking through the grass, seen from the side; y is the ground, s its length."""
-    x, y, s = float(x), float(y), float(s)
     o = S.lit("#e8842a")
     far = shade(o, 0.7)
     ink = "#1e1610"
@@ -261,4 +245,4 @@ def tiger(S, x, y, s=50, flip=0):
          '<path d="M31.6,-24.8 L33.6,-24 L32.6,-22.6 Z" fill="#3a2a2a"/>',
          '<ellipse cx="27.2" cy="-27.6" rx="1.5" ry="1.1" fill="#f0d040"/><ellipse cx="27.4" cy="-27.6" rx="0.4" ry="1" fill="%s"/>' % ink,
          '<path d="M22,-33 q1.4,2.6 0,5 M25,-34.4 q1,2 0,3.6 M19.2,-26.6 q2,0.4 3.4,2 M30.6,-30.4 q-1.6,0.6 -2.2,1.8" stroke="%s" stroke-width="1" fill="none" stroke-linecap="round"/>' % ink]
-    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 70, 0, bool(int(flip))), "".join(p)))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 70, 0, bool(flip)), "".join(p)))

@@ -3,7 +3,7 @@
 import random
 
 from .canvas import lighten, mix, n, shade
-from .registry import motif
+from .registry import Colour, Colours, Numbers, motif
 
 
 def _window(S, x, y, w, h, lit):
@@ -15,16 +15,15 @@ def _window(S, x, y, w, h, lit):
 
 
 @motif("house")
-def house(S, x, y, s=20, color="#c89a70", roof="#8a3a30", lit=None, snow=0):
+def house(S, x: float, y: float, s: float = 20, color: Colour = "#c89a70", roof: Colour = "#8a3a30", lit: int = None, snow: int = 0):
     """A cottage with a pitched roof, a door, a chimney and (at dusk and night) glowing windows."""
-    x, y, s = float(x), float(y), float(s)
-    lit = S.time in ("night", "dusk") if lit is None else bool(int(lit))
+    lit = S.time in ("night", "dusk") if lit is None else bool(lit)
     wall = S.lit(color)
     rf = S.lit(roof)
     parts = ['<rect x="11" y="-27" width="4" height="8" fill="%s"/>' % S.lit("#7a5040"),
              '<rect x="-14" y="-16" width="28" height="16" fill="%s"/>' % wall,
              '<path d="M-17,-15 L0,-30 L17,-15 Z" fill="%s"/>' % rf]
-    if int(snow):
+    if snow:
         parts.append('<path d="M-17,-15 L0,-30 L17,-15 L14,-15 L0,-27 L-14,-15 Z M-17,-15 L0,-30 L17,-15 Q0,-22 -17,-15 Z" fill="%s"/>'
                      % ("#eef4ff" if S.time == "day" else "#9aa8cc"))
     parts.append('<rect x="-3" y="-9" width="6" height="9" fill="%s"/>' % S.lit("#5a3424"))
@@ -34,10 +33,9 @@ def house(S, x, y, s=20, color="#c89a70", roof="#8a3a30", lit=None, snow=0):
 
 
 @motif("church")
-def church(S, x, y, s=50, color="#d8ccb8", lit=None, snow=0):
+def church(S, x: float, y: float, s: float = 50, color: Colour = "#d8ccb8", lit: int = None, snow: int = 0):
     """A small church with a spired tower."""
-    x, y, s = float(x), float(y), float(s)
-    lit = S.time in ("night", "dusk") if lit is None else bool(int(lit))
+    lit = S.time in ("night", "dusk") if lit is None else bool(lit)
     wall = S.lit(color)
     roof = S.lit("#6a5a70")
     parts = ['<rect x="-4" y="-30" width="26" height="30" fill="%s"/>' % shade(wall, 0.92),
@@ -54,25 +52,26 @@ def church(S, x, y, s=50, color="#d8ccb8", lit=None, snow=0):
             parts.append('<path d="M%s,-12 L%s,-19 A2,2 0 0 1 %s,-19 L%s,-12 Z" fill="%s"/>' % (wx, wx, wx + 4, wx + 4, S.lit("#46506a")))
     if lit:
         parts.append('<ellipse cx="9" cy="-16" rx="16" ry="10" fill="%s"/>' % S.glow("#ffc860", 0.35))
-    if int(snow):
+    if snow:
         sc = "#eef4ff" if S.time == "day" else "#9aa8cc"
         parts.append('<path d="M-6,-29 L9,-42 L24,-29 L20,-30 L9,-39 L-2,-30 Z" fill="%s"/>' % sc)
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 68), "".join(parts)))
 
 
 @motif("town")
-def town(S, y=None, count=7, lit=None, color="#2a2e48", snow=0, spire=1):
+def town(S, y: float = None, count: int = 7, lit: int = None, color: Colour = "#2a2e48", spire: int = 1):
     """A row of rooftops with lit windows, seen across the fields."""
-    y = S.horizon - 2 if y is None else float(y)
-    lit = S.time in ("night", "dusk") if lit is None else bool(int(lit))
+    if y is None:
+        y = S.horizon - 2
+    lit = S.time in ("night", "dusk") if lit is None else bool(lit)
     rng = random.Random(S.code * 47)
-    c = S.lit(color) if S.time == "day" else S.col(color)
+    c = S.lit(color) if S.time == "day" else color
     if S.time == "day":
         c = S.lit("#8a7e78")
     x = -4
     shapes = []
     windows = []
-    spire_at = rng.randint(2, max(2, int(count) - 2)) if int(spire) else -1
+    spire_at = rng.randint(2, max(2, count - 2)) if spire else -1
     i = 0
     while x < S.W + 2:
         w = rng.uniform(11, 18)
@@ -96,10 +95,9 @@ def town(S, y=None, count=7, lit=None, color="#2a2e48", snow=0, spire=1):
 
 
 @motif("lighthouse")
-def lighthouse(S, x, y, h=70, beam=1):
-    x, y, h = float(x), float(y), float(h)
+def lighthouse(S, x: float, y: float, h: float = 70, beam: int = 1):
     parts = []
-    if int(beam):
+    if beam:
         parts.append('<path d="M0,-62 L-70,-75 L-70,-52 Z" fill="%s"/>' % S.lin([(0, "#fff4c0", 0), (1, "#fff4c0", 0.55)], 0, 0, 1, 0))
         parts.append('<path d="M0,-62 L50,-70 L50,-56 Z" fill="%s"/>' % S.lin([(0, "#fff4c0", 0.5), (1, "#fff4c0", 0)], 0, 0, 1, 0))
     white, red = S.lit("#f4f0e8"), S.lit("#c83a3a")
@@ -111,12 +109,11 @@ def lighthouse(S, x, y, h=70, beam=1):
 
 
 @motif("tower")
-def tower(S, x, y, h=60, clock=1, color="#c8bca8"):
+def tower(S, x: float, y: float, h: float = 60, clock: int = 1, color: Colour = "#c8bca8"):
     """A tall tower with a pointed roof, with a clock face unless clock=0."""
-    x, y, h = float(x), float(y), float(h)
     c = S.lit(color)
     face = "#fff6dc" if S.time in ("night", "dusk") else "#f8f2e2"
-    if int(clock):
+    if clock:
         top = ('<circle cx="0" cy="-38" r="6" fill="%s" stroke="%s" stroke-width="1"/>'
                '<path d="M0,-38 L0,-42.5 M0,-38 L3,-38" stroke="#2a2a34" stroke-width="0.9"/>' % (face, S.lit("#8a7a50")))
     else:
@@ -129,8 +126,7 @@ def tower(S, x, y, h=60, clock=1, color="#c8bca8"):
 
 
 @motif("castle")
-def castle(S, x, y, s=50, color="#a8a0a8"):
-    x, y, s = float(x), float(y), float(s)
+def castle(S, x: float, y: float, s: float = 50, color: Colour = "#a8a0a8"):
     c = S.lit(color)
     merl = "".join('<rect x="%s" y="-34" width="3" height="3"/>' % n(-20 + i * 6) for i in range(7))
     S.add('<g transform="%s" fill="%s"><rect x="-20" y="-31" width="40" height="31"/>%s'
@@ -141,25 +137,23 @@ def castle(S, x, y, s=50, color="#a8a0a8"):
 
 
 @motif("window")
-def window_frame(S, color="#3a2a24", bars=1, sill=1):
+def window_frame(S, color: Colour = "#3a2a24", bars: int = 1, sill: int = 1):
     """An arched window frame around the whole scene: the picture becomes a view from inside."""
-    c = S.col(color)
     W, H = S.W, S.H
     r = (W - 2) / 2
     parts = []
-    if int(bars):
+    if bars:
         parts.append('<path d="M%s,%s L%s,%s M0,%s L%d,%s" stroke="%s" stroke-width="3"/>'
-                     % (n(W / 2), n(1), n(W / 2), n(H), n(r + 20), W, n(r + 20), c))
-    if int(sill):
+                     % (n(W / 2), n(1), n(W / 2), n(H), n(r + 20), W, n(r + 20), color))
+    if sill:
         parts.append('<rect x="0" y="%s" width="%d" height="12" fill="%s"/><rect x="0" y="%s" width="%d" height="2" fill="%s"/>'
-                     % (n(H - 12), W, S.lin([lighten(c, 0.2), c]), n(H - 12), W, lighten(c, 0.4)))
+                     % (n(H - 12), W, S.lin([lighten(color, 0.2), color]), n(H - 12), W, lighten(color, 0.4)))
     S.add("".join(parts))
 
 
 @motif("torii")
-def torii(S, x, y, s=60, color="#d8402a"):
+def torii(S, x: float, y: float, s: float = 60, color: Colour = "#d8402a"):
     """A shrine gate: two posts and two crossbeams, the top one curving up at its ends."""
-    x, y, s = float(x), float(y), float(s)
     c = S.lit(color)
     S.add('<g transform="%s" fill="%s"><rect x="-19" y="-46" width="4" height="46"/><rect x="15" y="-46" width="4" height="46"/>'
           '<rect x="-23" y="-40" width="46" height="3.5"/><path d="M-30,-50 Q0,-46 30,-50 L31,-55 Q0,-51 -31,-55 Z"/>'
@@ -168,11 +162,10 @@ def torii(S, x, y, s=60, color="#d8402a"):
 
 
 @motif("telegraph")
-def telegraph(S, y=0, h=80, wires=3, birds=0, x1=22, x2=None):
+def telegraph(S, y: float = 0, h: float = 80, wires: int = 3, birds: int = 0, x1: float = 22, x2: float = None):
     """Wooden poles carrying wires across the picture; with birds=N, swallows sit on the wires."""
-    y, h = float(y), float(h)
-    x1 = float(x1)
-    x2 = S.W + 40 if x2 is None else float(x2)
+    if x2 is None:
+        x2 = S.W + 40
     c = S.lit("#6a4a32")
     top = y + h
     parts = []
@@ -181,12 +174,12 @@ def telegraph(S, y=0, h=80, wires=3, birds=0, x1=22, x2=None):
                      % (n(px - 1.5), n(S.Y(top)), n(h), c, n(px - 9), n(S.Y(top - 4)), c))
     wire_c = S.lit("#3a3a44") if S.time == "day" else "#5a6080"
     rng = random.Random(S.code * 61)
-    for i in range(int(wires)):
+    for i in range(wires):
         off = -7 + i * 7
         wy = top - 4
         parts.append('<path d="M%s,%s Q%s,%s %s,%s" fill="none" stroke="%s" stroke-width="0.6"/>'
                      % (n(x1 + off), n(S.Y(wy)), n((x1 + x2) / 2), n(S.Y(wy - 22)), n(x2 + off), n(S.Y(wy)), wire_c))
-        for b in range(int(birds) // max(1, int(wires)) + (1 if i < int(birds) % max(1, int(wires)) else 0)):
+        for b in range(birds // max(1, wires) + (1 if i < birds % max(1, wires) else 0)):
             t = rng.uniform(0.08, 0.45) if (x2 - x1) > 1.6 * S.W else rng.uniform(0.1, 0.9)
             bx = (1 - t) ** 2 * (x1 + off) + 2 * (1 - t) * t * (x1 + x2) / 2 + t * t * (x2 + off)
             by = (1 - t) ** 2 * wy + 2 * (1 - t) * t * (wy - 22) + t * t * wy
@@ -201,11 +194,11 @@ def _swallow(S, x, y, flip):
 
 
 @motif("bridge")
-def bridge(S, y=None, color="#c8482a", h=70):
+def bridge(S, y: float = None, color: Colour = "#c8482a", h: float = 70):
     """A suspension bridge across the picture: two towers, sweeping cables and a deck."""
-    y = S.horizon if y is None else float(y)
+    if y is None:
+        y = S.horizon
     c = S.lit(color)
-    h = float(h)
     deck = y + 10
     t1, t2 = S.W * 0.22, S.W * 0.8
     parts = []
@@ -231,9 +224,8 @@ def bridge(S, y=None, color="#c8482a", h=70):
 
 
 @motif("stones")
-def stones(S, x, y, s=60, color="#9a96a0"):
+def stones(S, x: float, y: float, s: float = 60, color: Colour = "#9a96a0"):
     """A ring of standing stones with trilithons, seen from the side."""
-    x, y, s = float(x), float(y), float(s)
     c = S.lit(color)
     dark = shade(c, 0.75)
     parts = []
@@ -245,8 +237,7 @@ def stones(S, x, y, s=60, color="#9a96a0"):
 
 
 @motif("yurt")
-def yurt(S, x, y, s=36, color="#f2ecdc", trim="#c04a3a"):
-    x, y, s = float(x), float(y), float(s)
+def yurt(S, x: float, y: float, s: float = 36, color: Colour = "#f2ecdc", trim: Colour = "#c04a3a"):
     c, t = S.lit(color), S.lit(trim)
     S.add('<g transform="%s"><path d="M-20,0 L-20,-12 L20,-12 L20,0 Z" fill="%s"/><path d="M-21,-12 Q-14,-22 0,-25 Q14,-22 21,-12 Z" fill="%s"/>'
           '<rect x="-20" y="-12" width="40" height="2.2" fill="%s"/><rect x="-20" y="-5" width="40" height="1.6" fill="%s"/>'
@@ -255,9 +246,8 @@ def yurt(S, x, y, s=36, color="#f2ecdc", trim="#c04a3a"):
 
 
 @motif("eiffel")
-def lattice_tower(S, x, y, h=120, color="#8a7a6a"):
+def lattice_tower(S, x: float, y: float, h: float = 120, color: Colour = "#8a7a6a"):
     """A tall iron lattice tower with arched legs."""
-    x, y, h = float(x), float(y), float(h)
     c = S.lit(color) if S.time == "day" else "#2a2838"
     lat = "".join('<path d="M%s,%s L%s,%s M%s,%s L%s,%s" />' % (n(-w), n(yy), n(w2), n(yy - 6), n(w), n(yy), n(-w2), n(yy - 6))
                   for yy, w, w2 in ((-20, 15, 12), (-40, 9, 7), (-52, 7, 6), (-64, 5, 4.5), (-76, 4, 3.5)))
@@ -268,9 +258,8 @@ def lattice_tower(S, x, y, h=120, color="#8a7a6a"):
 
 
 @motif("ruins")
-def ruins(S, x, y, s=50, color="#c8bca8"):
+def ruins(S, x: float, y: float, s: float = 50, color: Colour = "#c8bca8"):
     """Stone walls and terraces of an old mountain town."""
-    x, y, s = float(x), float(y), float(s)
     c = S.lit(color)
     parts = []
     for i, (px, w, h) in enumerate(((-30, 14, 10), (-14, 10, 14), (-2, 16, 9), (16, 12, 13), (-22, 8, 20), (6, 9, 18))):
@@ -282,15 +271,13 @@ def ruins(S, x, y, s=50, color="#c8bca8"):
 
 
 @motif("columns")
-def columns(S, x, y, s=50, count=4, broken=1, color="#e0d6c4"):
+def columns(S, x: float, y: float, s: float = 50, count: int = 4, broken: int = 1, color: Colour = "#e0d6c4"):
     """A row of classical columns, some broken off."""
-    x, y, s = float(x), float(y), float(s)
     c = S.lit(color)
     parts = []
-    cnt = int(count)
-    for i in range(cnt):
-        px = (i - (cnt - 1) / 2) * 14
-        h = 40 if not (int(broken) and i % 2) else 24 - i * 2
+    for i in range(count):
+        px = (i - (count - 1) / 2) * 14
+        h = 40 if not (broken and i % 2) else 24 - i * 2
         parts.append('<rect x="%s" y="%s" width="7" height="%s" fill="%s"/><rect x="%s" y="-3" width="11" height="3" fill="%s"/>'
                      % (n(px - 3.5), n(-h), n(h), S.lin([shade(c, 0.75), lighten(c, 0.2), shade(c, 0.8)], 0, 0, 1, 0), n(px - 5.5), shade(c, 0.85)))
         if h == 40:
@@ -299,10 +286,9 @@ def columns(S, x, y, s=50, count=4, broken=1, color="#e0d6c4"):
 
 
 @motif("roof")
-def roof(S, y=0, h=60, color="#3a2e3a"):
+def roof(S, y: float = 0, h: float = 60, color: Colour = "#3a2e3a"):
     """A tiled rooftop and chimney in the foreground, for cats and storks to sit on."""
-    y, h = float(y), float(h)
-    c = S.lit(color) if S.time == "day" else S.col(color)
+    c = S.lit(color) if S.time == "day" else color
     top = y + h
     tiles = "".join('<path d="M-2,%s L%d,%s" />' % (n(S.Y(top - 6 - k * 7)), S.W + 2, n(S.Y(top - 10 - k * 7))) for k in range(int(h / 7)))
     S.add('<path d="M-2,%s L%d,%s L%d,%s L-2,%s Z" fill="%s"/><g stroke="%s" stroke-width="0.6">%s</g>'
@@ -312,12 +298,11 @@ def roof(S, y=0, h=60, color="#3a2e3a"):
 
 
 @motif("domes")
-def onion_church(S, x, y, s=60, color="#f0e8d8", domes="gold", lit=None, snow=0):
+def onion_church(S, x: float, y: float, s: float = 60, color: Colour = "#f0e8d8", domes: Colour = "gold", lit: int = None, snow: int = 0):
     """A church with onion domes, the tallest in the middle."""
-    x, y, s = float(x), float(y), float(s)
-    lit = S.time in ("night", "dusk") if lit is None else bool(int(lit))
+    lit = S.time in ("night", "dusk") if lit is None else bool(lit)
     wall = S.lit(color)
-    dc = S.col(domes) if S.time == "day" else mix(S.col(domes), S.lit(domes), 0.4)
+    dc = domes if S.time == "day" else mix(domes, S.lit(domes), 0.4)
     dome = lambda cx, cy, r: ('<path d="M%s,%s C%s,%s %s,%s %s,%s C%s,%s %s,%s %s,%s Z" fill="%s"/><path d="M%s,%s v-5 M%s,%s h4" stroke="%s" stroke-width="0.8"/>'
                               % (n(cx - r), n(cy), n(cx - r * 1.3), n(cy - r * 1.2), n(cx - 0.5), n(cy - r * 1.3), n(cx), n(cy - r * 2.2),
                                  n(cx + 0.5), n(cy - r * 1.3), n(cx + r * 1.3), n(cy - r * 1.2), n(cx + r), n(cy),
@@ -334,16 +319,15 @@ def onion_church(S, x, y, s=60, color="#f0e8d8", domes="gold", lit=None, snow=0)
     parts.append('<circle cx="0" cy="-31" r="2.6" fill="%s"/>' % win)
     if lit:
         parts.append('<ellipse cx="0" cy="-14" rx="26" ry="14" fill="%s"/>' % S.glow("#ffc860", 0.3))
-    if int(snow):
+    if snow:
         parts.append('<rect x="-25" y="-25" width="50" height="2" fill="#dfe8f8"/>')
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 60), "".join(parts)))
 
 
 @motif("curtains")
-def curtains(S, color="crimson"):
+def curtains(S, color: Colour = "crimson"):
     """Stage curtains drawn back to both sides, with a pelmet across the top."""
-    c = S.col(color)
-    paint = S.lin([shade(c, 0.6), lighten(c, 0.2), shade(c, 0.7), lighten(c, 0.1), shade(c, 0.6)], 0, 0, 1, 0)
+    paint = S.lin([shade(color, 0.6), lighten(color, 0.2), shade(color, 0.7), lighten(color, 0.1), shade(color, 0.6)], 0, 0, 1, 0)
     W, H = S.W, S.H
     S.add('<path d="M0,0 L30,0 C28,%s 20,%s 8,%s L0,%s Z" fill="%s"/>' % (n(H * 0.4), n(H * 0.6), n(H * 0.66), n(H), paint))
     S.add('<path d="M%d,0 L%d,0 C%s,%s %s,%s %s,%s L%d,%s Z" fill="%s"/>' % (W, W - 30, n(W - 28), n(H * 0.4), n(W - 20), n(H * 0.6), n(W - 8), n(H * 0.66), W, n(H), paint))
@@ -352,10 +336,9 @@ def curtains(S, color="crimson"):
 
 
 @motif("stage")
-def stage(S, y=24, color="#8a5a36"):
+def stage(S, y: float = 24, color: Colour = "#8a5a36"):
     """Boards of a stage in the foreground, lit from the front."""
-    y = float(y)
-    c = S.lit(color) if S.time == "day" else S.col(color)
+    c = S.lit(color) if S.time == "day" else color
     boards = "".join('<path d="M%s,%s L%s,%s" />' % (n(S.W / 2 + (i - 4) * 10), n(S.Y(y)), n(S.W / 2 + (i - 4) * 24), n(S.H)) for i in range(9))
     S.add('<rect x="0" y="%s" width="%d" height="%s" fill="%s"/><g stroke="%s" stroke-width="0.6">%s</g>'
           '<ellipse cx="%s" cy="%s" rx="50" ry="12" fill="%s"/>'
@@ -363,21 +346,20 @@ def stage(S, y=24, color="#8a5a36"):
 
 
 @motif("spotlight")
-def spotlight(S, x=64, y=24, color="#fff4d0"):
-    x, y = float(x), float(y)
-    c = S.col(color)
-    S.add('<path d="M%s,0 L%s,0 L%s,%s L%s,%s Z" fill="%s"/>' % (n(x - 6), n(x + 6), n(x + 30), n(S.Y(y)), n(x - 30), n(S.Y(y)), S.lin([(0, c, 0.05), (1, c, 0.35)])))
+def spotlight(S, x: float = 64, y: float = 24, color: Colour = "#fff4d0"):
+    S.add('<path d="M%s,0 L%s,0 L%s,%s L%s,%s Z" fill="%s"/>' % (n(x - 6), n(x + 6), n(x + 30), n(S.Y(y)), n(x - 30), n(S.Y(y)), S.lin([(0, color, 0.05), (1, color, 0.35)])))
 
 
 @motif("gables")
-def gables(S, y=None, count=6, colors="#a0503a,#5a3a2a,#c88a5a,#6a4a3a", lit=None):
+def gables(S, y: float = None, count: int = 6, colors: Colours = "#a0503a,#5a3a2a,#c88a5a,#6a4a3a", lit: int = None):
     """A row of tall, narrow gabled canal houses."""
-    y = S.horizon if y is None else float(y)
-    lit = S.time in ("night", "dusk") if lit is None else bool(int(lit))
-    cols = [S.lit(c) for c in str(colors).split(",")]
-    w = S.W / int(count)
+    if y is None:
+        y = S.horizon
+    lit = S.time in ("night", "dusk") if lit is None else bool(lit)
+    cols = [S.lit(c) for c in colors]
+    w = S.W / count
     out = []
-    for i in range(int(count)):
+    for i in range(count):
         x0 = i * w
         h = 44 + (i * 13) % 18
         c = cols[i % len(cols)]
@@ -393,9 +375,8 @@ def gables(S, y=None, count=6, colors="#a0503a,#5a3a2a,#c88a5a,#6a4a3a", lit=Non
 
 
 @motif("arch")
-def triumphal_arch(S, x, y, s=60, color="#e0d6c4"):
+def triumphal_arch(S, x: float, y: float, s: float = 60, color: Colour = "#e0d6c4"):
     """A Roman triumphal arch."""
-    x, y, s = float(x), float(y), float(s)
     c = S.lit(color)
     S.add('<g transform="%s"><path d="M-24,0 L-24,-36 L24,-36 L24,0 L9,0 L9,-16 A9,9 0 0 0 -9,-16 L-9,0 Z" fill="%s"/>'
           '<rect x="-26" y="-46" width="52" height="10" fill="%s"/><rect x="-27" y="-37" width="54" height="2" fill="%s"/>'
@@ -404,13 +385,10 @@ def triumphal_arch(S, x, y, s=60, color="#e0d6c4"):
 
 
 @motif("mast")
-def radio_mast(S, x, y, h=100):
+def radio_mast(S, x: float, y: float, h: float = 100):
     """A tall lattice radio mast sending out rings of signal."""
-    x, y, h = float(x), float(y), float(h)
     c = S.lit("#c8c8d0") if S.time == "day" else "#6a6a88"
     lat = "".join('<path d="M%s,%s L%s,%s" />' % (n(-6 + i * 0.5), n(-i * 9), n(6 - (i + 1) * 0.5), n(-(i + 1) * 9)) for i in range(10))
-    rings_ = "".join('<path d="M%s,-96 a%s,%s 0 0 1 0,%s M%s,-96 a%s,%s 0 0 0 0,%s" fill="none" stroke="%s" stroke-width="1" opacity="%s"/>' % (
-        n(r), n(r), n(r), n(r * 0.01), n(-r), n(r), n(r), n(r * 0.01), S.col("gold"), n(1 - r / 40)) for r in ())
     arcs = "".join('<path d="M%s,%s A%s,%s 0 0 1 %s,%s M%s,%s A%s,%s 0 0 0 %s,%s" fill="none" stroke="%s" stroke-width="1.1" opacity="%s"/>' % (
         n(r * 0.7), n(-96 - r * 0.7), n(r), n(r), n(r * 0.7), n(-96 + r * 0.7), n(-r * 0.7), n(-96 - r * 0.7), n(r), n(r), n(-r * 0.7), n(-96 + r * 0.7),
         S.col("gold"), n(1 - r / 34)) for r in (8, 16, 24))
@@ -420,9 +398,8 @@ def radio_mast(S, x, y, h=100):
 
 
 @motif("observatory")
-def observatory(S, x, y, s=50):
+def observatory(S, x: float, y: float, s: float = 50):
     """An observatory: a round tower with a domed roof, its shutter open."""
-    x, y, s = float(x), float(y), float(s)
     wall = S.lit("#e8e0d0")
     dome = S.lit("#c8ccd8") if S.time == "day" else "#8a90a8"
     S.add('<g transform="%s"><rect x="-18" y="-22" width="36" height="22" fill="%s"/><path d="M-20,-22 A20,20 0 0 1 20,-22 Z" fill="%s"/>'
@@ -432,9 +409,8 @@ def observatory(S, x, y, s=50):
 
 
 @motif("shrine")
-def flower_shrine(S, x, y, s=60):
+def flower_shrine(S, x: float, y: float, s: float = 60):
     """A little wooden pavilion with a roof covered in flowers."""
-    x, y, s = float(x), float(y), float(s)
     rng = random.Random(int(x + S.code * 7))
     flowers_ = "".join('<circle cx="%s" cy="%s" r="%s" fill="%s"/>' % (n(rng.uniform(-24, 24)), n(rng.uniform(-50, -40)), n(rng.uniform(1.8, 3)), rng.choice(("#f8c8d8", "#ffffff", "#f6d860", "#e87a9a", "#c8a0e8")))
                        for i in range(46))
@@ -445,9 +421,8 @@ def flower_shrine(S, x, y, s=60):
 
 
 @motif("temple")
-def temple(S, x, y, s=60, color="#f0e6d0", roof="#c83a2a"):
+def temple(S, x: float, y: float, s: float = 60, color: Colour = "#f0e6d0", roof: Colour = "#c83a2a"):
     """A temple hall with layered, steep roofs and golden finials."""
-    x, y, s = float(x), float(y), float(s)
     c, r = S.lit(color), S.lit(roof)
     gold = S.col("gold")
     S.add('<g transform="%s"><rect x="-22" y="-18" width="44" height="18" fill="%s"/>'
@@ -459,9 +434,8 @@ def temple(S, x, y, s=60, color="#f0e6d0", roof="#c83a2a"):
 
 
 @motif("statue")
-def liberty_statue(S, x, y, h=120, color="#6ab0a0"):
+def liberty_statue(S, x: float, y: float, h: float = 120, color: Colour = "#6ab0a0"):
     """A robed figure on a pedestal holding a torch high and a tablet in the other arm."""
-    x, y, h = float(x), float(y), float(h)
     c = S.lit(color)
     stone = S.lit("#c8b898")
     paint = S.lin([lighten(c, 0.25), c, shade(c, 0.7)], 0, 0, 1, 0)
@@ -476,8 +450,9 @@ def liberty_statue(S, x, y, h=120, color="#6ab0a0"):
 
 
 @motif("pyramids")
-def pyramids(S, y=None, color="#d8b070"):
-    y = S.horizon if y is None else float(y)
+def pyramids(S, y: float = None, color: Colour = "#d8b070"):
+    if y is None:
+        y = S.horizon
     c = S.lit(color)
     out = []
     for px, w, h in ((30, 50, 34), (86, 70, 46), (116, 30, 20)):
@@ -488,13 +463,12 @@ def pyramids(S, y=None, color="#d8b070"):
 
 
 @motif("wall")
-def wall(S, y=0, h=34, color="#b8b4ac", graffiti=1):
+def wall(S, y: float = 0, h: float = 34, color: Colour = "#b8b4ac", graffiti: int = 1):
     """A long concrete wall across the picture, painted with bright colours."""
-    y, h = float(y), float(h)
     c = S.lit(color)
     segs = "".join('<path d="M%s,%s v%s" />' % (n(i * 14), n(S.Y(y + h)), n(h)) for i in range(1, int(S.W / 14) + 1))
     paint = ""
-    if int(graffiti):
+    if graffiti:
         rng = random.Random(S.code * 113)
         for i in range(6):
             gx = rng.uniform(4, S.W - 20)
@@ -507,10 +481,9 @@ def wall(S, y=0, h=34, color="#b8b4ac", graffiti=1):
 
 
 @motif("palace")
-def palace(S, x, y, s=120, color="#e8dcc4", roof="#6a7088"):
+def palace(S, x: float, y: float, s: float = 120, color: Colour = "#e8dcc4", roof: Colour = "#6a7088"):
     """A long palace front seen across its courtyard: wings, a central block and rows of tall windows;
     s is its width."""
-    x, y, s = float(x), float(y), float(s)
     c, r = S.lit(color), S.lit(roof)
     lit = S.time in ("night", "dusk")
     win = "#ffd070" if lit else shade(S.lit("#5a6a8a"), 0.9)
@@ -529,16 +502,13 @@ def palace(S, x, y, s=120, color="#e8dcc4", roof="#6a7088"):
 
 
 @motif("rooftops")
-def rooftops(S, heights="30,44,26,38,50,34", colors="#e8b878,#e89a8a,#8ac8c0,#f0e0c8,#d8a0c0,#c8d890", y=0):
+def rooftops(S, heights: Numbers = "30,44,26,38,50,34", colors: Colours = "#e8b878,#e89a8a,#8ac8c0,#f0e0c8,#d8a0c0,#c8d890", y: float = 0):
     """Flat-roofed city houses side by side, with parapets, water tanks and stair huts; the roof of
     house i (of n, left to right) is at height heights[i] and its middle at x = W * (i + 0.5) / n."""
-    hs = [float(v) for v in str(heights).split(",")]
-    cols = [c for c in str(colors).split(",")]
-    y = float(y)
-    w = S.W / float(len(hs))
+    w = S.W / float(len(heights))
     rng = random.Random(S.code * 31 + 5)
-    for i, h in enumerate(hs):
-        c = S.lit(cols[i % len(cols)])
+    for i, h in enumerate(heights):
+        c = S.lit(colors[i % len(colors)])
         x0 = i * w - 0.5
         top = y + h
         p = ['<rect x="%s" y="%s" width="%s" height="%s" fill="%s"/>' % (n(x0), n(S.Y(top)), n(w + 1), n(h), S.lin([lighten(c, 0.12), shade(c, 0.85)], 0, 0, 1, 0)),
@@ -559,13 +529,12 @@ def rooftops(S, heights="30,44,26,38,50,34", colors="#e8b878,#e89a8a,#8ac8c0,#f0
 
 
 @motif("watchtower")
-def watchtower(S, x, y, h=70, lamp=1):
+def watchtower(S, x: float, y: float, h: float = 70, lamp: int = 1):
     """A concrete border watchtower with its cabin and a searchlight."""
-    x, y, h = float(x), float(y), float(h)
     c = S.lit("#a8a49c")
     glass = "#ffd070" if S.time in ("night", "dusk") else S.lit("#6a7a8a")
     beam = ""
-    if int(lamp):
+    if lamp:
         beam = '<path d="M8,-55 L60,-20 L60,0 Z" fill="%s" opacity="0.25"/>' % S.lin([(0, "#f0f4ff", 0.9), (1, "#f0f4ff", 0)], 0, 0, 1, 0)
     S.add('<g transform="%s">%s<rect x="-4" y="-46" width="8" height="46" fill="%s"/>'
           '<rect x="-8" y="-58" width="16" height="12" fill="%s"/><rect x="-6.5" y="-56" width="13" height="5" fill="%s"/>'
@@ -574,11 +543,10 @@ def watchtower(S, x, y, h=70, lamp=1):
 
 
 @motif("passagetomb")
-def passage_tomb(S, x, y, s=120, sunx=None, suny=None):
+def passage_tomb(S, x: float, y: float, s: float = 120, sunx: float = None, suny: float = None):
     """A great round grassy mound faced with white quartz, ringed by kerbstones, its entrance with a
     roof-box slot above and the carved entrance stone before it; with sunx, suny a shaft of the
     rising sun runs from there into the slot. s is its width."""
-    x, y, s = float(x), float(y), float(s)
     k = s / 120
     rng = random.Random(S.code * 17)
     grass, quartz, stone = S.lit("#6a9a4a"), S.lit("#eeeee8"), S.lit("#8a8a90")
@@ -604,16 +572,15 @@ def passage_tomb(S, x, y, s=120, sunx=None, suny=None):
         tx, ty = x, y + 18.6 * k
         S.add('<path d="M%s,%s L%s,%s L%s,%s Z" fill="%s"/><rect x="%s" y="%s" width="%s" height="%s" fill="#ffd870"/>'
               '<circle cx="%s" cy="%s" r="%s" fill="%s"/>'
-              % (n(float(sunx)), n(S.Y(float(suny) + 6)), n(tx - 2 * k), n(S.Y(ty)), n(float(sunx)), n(S.Y(float(suny) - 6)),
+              % (n(sunx), n(S.Y(suny + 6)), n(tx - 2 * k), n(S.Y(ty)), n(sunx), n(S.Y(suny - 6)),
                  S.lin([(0, "#ffe0a0", 0.55), (1, "#ffd070", 0.15)], 0, 0, 1, 0), n(tx - 2.4 * k), n(S.Y(ty + 1 * k)), n(4.8 * k), n(2 * k),
                  n(tx), n(S.Y(ty)), n(6 * k), S.glow("#ffd070", 0.8)))
 
 
 @motif("colosseum")
-def colosseum(S, x, y, s=110, color="#d8c4a0"):
+def colosseum(S, x: float, y: float, s: float = 110, color: Colour = "#d8c4a0"):
     """The great amphitheatre: tiers of arches round an oval wall, the outer ring broken away on one
     side; s is its width."""
-    x, y, s = float(x), float(y), float(s)
     c = S.lit(color)
     dark = shade(c, 0.45)
     p = ['<path d="M-54,0 L-54,-30 Q0,-40 40,-34 L40,-24 L54,-20 L54,0 Z" fill="%s"/>' % shade(c, 0.8),
@@ -629,9 +596,8 @@ def colosseum(S, x, y, s=110, color="#d8c4a0"):
 
 
 @motif("tent")
-def tent(S, x, y, s=40, color="#d8c8a0"):
+def tent(S, x: float, y: float, s: float = 40, color: Colour = "#d8c8a0"):
     """A small pointed polar tent on its pole, guy lines pegged in the snow."""
-    x, y, s = float(x), float(y), float(s)
     c = S.lit(color)
     S.add('<g transform="%s"><path d="M-26,0 L0,-30 M26,0 L0,-30" stroke="%s" stroke-width="0.5"/>'
           '<path d="M-16,0 L0,-30 L16,0 Z" fill="%s"/><path d="M0,-30 L16,0 L4,0 Z" fill="%s"/>'
@@ -640,9 +606,8 @@ def tent(S, x, y, s=40, color="#d8c8a0"):
 
 
 @motif("tvtower")
-def tvtower(S, x, y, h=150):
+def tvtower(S, x: float, y: float, h: float = 150):
     """A television tower: a slim concrete shaft, a ball with a ring of windows, a red-tipped mast."""
-    x, y, h = float(x), float(y), float(h)
     c = S.lit("#b8b4b0")
     lit = S.time in ("night", "dusk")
     win = "#ffd070" if lit else shade(c, 0.6)

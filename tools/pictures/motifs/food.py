@@ -1,22 +1,19 @@
 """Food and drink: fruit and nuts, bread and cakes, dishes of the feast days."""
 
 from .canvas import lighten, n, shade
-from .registry import motif
+from .registry import Colour, motif
 
 
 @motif("apple")
-def apple(S, x, y, s=12, color="red"):
-    x, y, s = float(x), float(y), float(s)
-    c = S.col(color)
+def apple(S, x: float, y: float, s: float = 12, color: Colour = "red"):
     S.add('<g transform="%s"><path d="M0,-14 C-5,-17 -11,-14 -11,-7 C-11,0 -5,3 0,1 C5,3 11,0 11,-7 C11,-14 5,-17 0,-14 Z" fill="%s"/>'
           '<path d="M0,-14 Q1,-18 3,-20" stroke="#5a3a20" stroke-width="1.2" fill="none"/><path d="M1,-17 Q6,-21 9,-17 Q5,-15 1,-17 Z" fill="#5aa040"/></g>'
-          % (S.at(x, y, s / 16), S.rad([lighten(c, 0.4), c, shade(c, 0.6)], 0.35, 0.35, 0.75)))
+          % (S.at(x, y, s / 16), S.rad([lighten(color, 0.4), color, shade(color, 0.6)], 0.35, 0.35, 0.75)))
 
 
 @motif("loaf")
-def loaf(S, x, y, s=30):
+def loaf(S, x: float, y: float, s: float = 30):
     """A round harvest loaf with a scored top."""
-    x, y, s = float(x), float(y), float(s)
     c = S.lit("#d08a40")
     S.add('<g transform="%s"><path d="M-20,0 C-21,-10 -12,-18 0,-18 C12,-18 21,-10 20,0 Z" fill="%s"/>'
           '<path d="M-10,-13 Q-6,-16 -2,-13 M-2,-14 Q2,-17 6,-14 M6,-13 Q10,-15 13,-11" stroke="%s" stroke-width="1.3" fill="none"/>'
@@ -25,9 +22,8 @@ def loaf(S, x, y, s=30):
 
 
 @motif("pie")
-def pie(S, x, y, s=40, color="#d89a50", filling="#c03a4a"):
+def pie(S, x: float, y: float, s: float = 40, color: Colour = "#d89a50", filling: Colour = "#c03a4a"):
     """A round pie with a lattice top, seen from slightly above."""
-    x, y, s = float(x), float(y), float(s)
     c, f = S.lit(color), S.lit(filling)
     lattice = "".join('<path d="M%s,-14 L%s,-4" />' % (n(-14 + i * 7), n(-14 + i * 7)) for i in range(5)) + "".join('<path d="M-18,%s L18,%s" />' % (n(-12 + i * 3.5), n(-12 + i * 3.5)) for i in range(3))
     clip = S.uid("p")
@@ -38,9 +34,8 @@ def pie(S, x, y, s=40, color="#d89a50", filling="#c03a4a"):
 
 
 @motif("pancakes")
-def pancakes(S, x, y, s=30):
+def pancakes(S, x: float, y: float, s: float = 30):
     """A stack of golden pancakes on a plate, with a pat of butter."""
-    x, y, s = float(x), float(y), float(s)
     c = S.lit("#e8b060")
     stack = "".join('<ellipse cx="0" cy="%s" rx="14" ry="4" fill="%s" stroke="%s" stroke-width="0.6"/>' % (n(-4 - i * 3), c, shade(c, 0.7)) for i in range(5))
     S.add('<g transform="%s"><ellipse cx="0" cy="-2" rx="19" ry="4.5" fill="%s"/>%s<rect x="-3" y="-21" width="6" height="3" fill="#fff4b0"/></g>'
@@ -48,18 +43,16 @@ def pancakes(S, x, y, s=30):
 
 
 @motif("block")
-def tofu_block(S, x, y, s=40):
+def tofu_block(S, x: float, y: float, s: float = 40):
     """A soft white block (the tofu that broken needles are laid to rest in), on a tray."""
-    x, y, s = float(x), float(y), float(s)
     S.add('<g transform="%s"><rect x="-24" y="-4" width="48" height="4" fill="%s"/><path d="M-18,-4 L-18,-18 L-12,-24 L24,-24 L24,-10 L18,-4 Z" fill="%s"/>'
           '<path d="M-18,-18 L18,-18 L24,-24 M18,-18 L18,-4" stroke="%s" stroke-width="0.8" fill="none"/></g>'
           % (S.at(x, y, s / 40), S.lit("#6a4a3a"), S.lin(["#fffdf6", "#e6e0d0"]), S.lit("#c8c0b0")))
 
 
 @motif("zeppole")
-def zeppole(S, x, y, s=60):
+def zeppole(S, x: float, y: float, s: float = 60):
     """A plate of ring pastries with cream and a cherry on each."""
-    x, y, s = float(x), float(y), float(s)
     dough = S.lit("#dc9a4a")
 
     def one(cx, cy, k):
@@ -71,10 +64,9 @@ def zeppole(S, x, y, s=60):
 
 
 @motif("grill")
-def grill(S, x, y, s=50, fish=5):
+def grill(S, x: float, y: float, s: float = 50, fish: int = 5):
     """A street grill on legs, glowing charcoal under a grid with sardines laid across it, and
     smoke rising; s is its width."""
-    x, y, s = float(x), float(y), float(s)
     metal = S.lit("#4a4a52")
     p = ['<path d="M-20,-16 L-23,0 M20,-16 L23,0 M-12,-16 L-13,0 M12,-16 L13,0" stroke="%s" stroke-width="1.6"/>' % metal,
          '<path d="M-25,-24 L25,-24 L22,-15 L-22,-15 Z" fill="%s"/>' % S.lin([lighten(metal, 0.2), shade(metal, 0.7)]),
@@ -82,8 +74,7 @@ def grill(S, x, y, s=50, fish=5):
          '<ellipse cx="0" cy="-31" rx="30" ry="12" fill="%s"/>' % S.glow("#ff8030", 0.45),
          '<path d="M-25,-24 L-21,-38 M-15,-24 L-12.6,-38 M-5,-24 L-4.2,-38 M5,-24 L4.2,-38 M15,-24 L12.6,-38 M25,-24 L21,-38 '
          'M-24,-27.5 H24 M-23,-31 H23 M-22,-34.5 H22" stroke="%s" stroke-width="0.6"/>' % S.lit("#5a5a62")]
-    count = int(fish)
-    for i in range(count):
+    for i in range(fish):
         row, col = i // 2, i % 2
         fx = -10 + col * 20 - row * 1.5 + (row % 2) * 3
         fy = -27 - row * 4.2
@@ -99,12 +90,10 @@ def grill(S, x, y, s=50, fish=5):
 
 
 @motif("sakecup")
-def sake_cup(S, x, y, s=20, petals="gold"):
+def sake_cup(S, x: float, y: float, s: float = 20, petals: Colour = "gold"):
     """A shallow red lacquer sake cup on its foot, chrysanthemum petals floating in it."""
-    x, y, s = float(x), float(y), float(s)
-    pc = S.col(petals)
     red = S.lit("#c8302a")
-    pet = "".join('<ellipse cx="%s" cy="-9.6" rx="1.6" ry="0.6" fill="%s" transform="rotate(%s %s -9.6)"/>' % (n(px), pc, n(rot), n(px))
+    pet = "".join('<ellipse cx="%s" cy="-9.6" rx="1.6" ry="0.6" fill="%s" transform="rotate(%s %s -9.6)"/>' % (n(px), petals, n(rot), n(px))
                   for px, rot in ((-5, 20), (-1.6, -30), (2, 10), (5, 60)))
     S.add('<g transform="%s"><path d="M-4,0 L4,0 L2.6,-3 L-2.6,-3 Z" fill="%s"/><path d="M-10,-10 Q0,-0.6 10,-10 Z" fill="%s"/>'
           '<ellipse cx="0" cy="-10" rx="10" ry="1.8" fill="%s"/><ellipse cx="0" cy="-9.8" rx="8.4" ry="1.2" fill="#f4ead0" opacity="0.7"/>%s</g>'

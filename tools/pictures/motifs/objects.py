@@ -3,12 +3,11 @@
 import math
 
 from .canvas import lighten, mix, n, shade
-from .registry import motif
+from .registry import Colour, Colours, motif
 
 
 @motif("basket")
-def basket(S, x, y, s=30, color="#b88a50"):
-    x, y, s = float(x), float(y), float(s)
+def basket(S, x: float, y: float, s: float = 30, color: Colour = "#b88a50"):
     c = S.lit(color)
     S.add('<g transform="%s"><path d="M-16,-12 A16,16 0 0 1 16,-12" fill="none" stroke="%s" stroke-width="2"/>'
           '<path d="M-18,-12 L-14,0 L14,0 L18,-12 Z" fill="%s"/>'
@@ -17,18 +16,15 @@ def basket(S, x, y, s=30, color="#b88a50"):
 
 
 @motif("umbrella")
-def umbrella(S, x, y, s=30, color="sky"):
-    x, y, s = float(x), float(y), float(s)
-    c = S.col(color)
+def umbrella(S, x: float, y: float, s: float = 30, color: Colour = "sky"):
     S.add('<g transform="%s"><path d="M0,-28 L0,-2 Q0,2 -3,2 Q-6,2 -6,-1" fill="none" stroke="%s" stroke-width="1.4"/>'
           '<path d="M-18,-20 Q-18,-38 0,-38 Q18,-38 18,-20 Q15,-23 12,-20 Q9,-23 6,-20 Q3,-23 0,-20 Q-3,-23 -6,-20 Q-9,-23 -12,-20 Q-15,-23 -18,-20 Z" fill="%s"/></g>'
-          % (S.at(x, y, s / 40), S.lit("#5a4a40"), S.lin([lighten(c, 0.3), shade(c, 0.75)])))
+          % (S.at(x, y, s / 40), S.lit("#5a4a40"), S.lin([lighten(color, 0.3), shade(color, 0.75)])))
 
 
 @motif("sundial")
-def sundial(S, x, y, s=40):
+def sundial(S, x: float, y: float, s: float = 40):
     """A sundial on a stone pillar, its gnomon casting a shadow."""
-    x, y, s = float(x), float(y), float(s)
     stone = S.lit("#c8c0b0")
     dark = shade(stone, 0.7)
     ticks = "".join('<path d="M0,0 L%s,%s" />' % (n(12 * math.cos(math.radians(a))), n(3.2 * math.sin(math.radians(a)))) for a in range(180, 361, 20))
@@ -66,12 +62,11 @@ def hourglass_svg(sand, wood="#8a5a30", glass="#cfe6f6", grain="#f0c868", stream
 
 
 @motif("clock")
-def clock(S, x, y, r=16, hour=12, minute=0):
+def clock(S, x: float, y: float, r: float = 16, hour: float = 12, minute: float = 0):
     """A round clock face; y is its centre."""
-    x, y, r = float(x), float(y), float(r)
     ticks = "".join('<path d="M0,%s L0,%s" transform="rotate(%d)"/>' % (n(-r * 0.82), n(-r * (0.7 if i % 3 == 0 else 0.76)), i * 30) for i in range(12))
-    ha = (float(hour) % 12 + float(minute) / 60) * 30
-    ma = float(minute) * 6
+    ha = (hour % 12 + minute / 60) * 30
+    ma = minute * 6
     S.add('<g transform="%s"><circle r="%s" fill="%s"/><circle r="%s" fill="%s" stroke="%s" stroke-width="%s"/>'
           '<g stroke="#3a3030" stroke-width="%s">%s</g>'
           '<path d="M0,0 L0,%s" stroke="#2a2020" stroke-width="%s" stroke-linecap="round" transform="rotate(%s)"/>'
@@ -81,16 +76,15 @@ def clock(S, x, y, r=16, hour=12, minute=0):
 
 
 @motif("book")
-def book(S, x, y, s=40, color="crimson", text=1):
+def book(S, x: float, y: float, s: float = 40, color: Colour = "crimson", text: int = 1):
     """An open book seen from the front, lying on its cover."""
-    x, y, s = float(x), float(y), float(s)
     cover = S.lit(color)
     page = S.lin(["#fffaf0", "#efe4c8"], 0, 0, 1, 0) if S.time != "night" else S.lin(["#d8d4d0", "#a8a4b0"], 0, 0, 1, 0)
     page2 = S.lin(["#efe4c8", "#fffaf0"], 0, 0, 1, 0) if S.time != "night" else S.lin(["#a8a4b0", "#d8d4d0"], 0, 0, 1, 0)
     parts = ['<path d="M-23,0 L-22,-14 Q-11,-16 0,-12 Q11,-16 22,-14 L23,0 Q11,-3 0,1 Q-11,-3 -23,0 Z" fill="%s"/>' % cover,
              '<path d="M-21,-2.5 L-21,-16 Q-10,-19 0,-14 L0,-1 Q-10,-5 -21,-2.5 Z" fill="%s"/>' % page,
              '<path d="M21,-2.5 L21,-16 Q10,-19 0,-14 L0,-1 Q10,-5 21,-2.5 Z" fill="%s"/>' % page2]
-    if int(text):
+    if text:
         lines = []
         for i in range(4):
             yy = -13.5 + i * 2.6
@@ -101,10 +95,9 @@ def book(S, x, y, s=40, color="crimson", text=1):
 
 
 @motif("books")
-def books(S, x, y, s=30, colors="crimson,navy,green,amber"):
+def books(S, x: float, y: float, s: float = 30, colors: Colours = "crimson,navy,green,amber"):
     """A small stack of closed books."""
-    x, y, s = float(x), float(y), float(s)
-    cols = [S.lit(c) for c in str(colors).split(",")]
+    cols = [S.lit(c) for c in colors]
     parts = []
     yy = 0
     for i, c in enumerate(cols):
@@ -118,16 +111,14 @@ def books(S, x, y, s=30, colors="crimson,navy,green,amber"):
 
 
 @motif("quill")
-def quill(S, x, y, s=40, angle=20):
-    x, y, s = float(x), float(y), float(s)
+def quill(S, x: float, y: float, s: float = 40, angle: float = 20):
     S.add('<g transform="%s"><path d="M0,0 C-2,-12 -6,-26 -2,-40 C4,-30 5,-14 0,0 Z" fill="%s"/>'
           '<path d="M0,0 C-1,-14 -2,-26 -2,-40" stroke="%s" stroke-width="0.6" fill="none"/></g>'
-          % (S.at(x, y, s / 40, float(angle)), S.lin(["#ffffff", "#d8d0c0"]), S.lit("#8a7a60")))
+          % (S.at(x, y, s / 40, angle), S.lin(["#ffffff", "#d8d0c0"]), S.lit("#8a7a60")))
 
 
 @motif("scroll")
-def scroll(S, x, y, s=40, color="cream"):
-    x, y, s = float(x), float(y), float(s)
+def scroll(S, x: float, y: float, s: float = 40, color: Colour = "cream"):
     c = S.lit(color)
     lines = "".join('<path d="M-14,%s h%s"/>' % (n(-22 + i * 4), n(28 - (i % 3) * 5)) for i in range(5))
     S.add('<g transform="%s"><rect x="-17" y="-30" width="34" height="26" fill="%s"/>'
@@ -137,9 +128,8 @@ def scroll(S, x, y, s=40, color="cream"):
 
 
 @motif("lamp")
-def lamp(S, x, y, s=30):
+def lamp(S, x: float, y: float, s: float = 30):
     """An oil lamp with its small flame."""
-    x, y, s = float(x), float(y), float(s)
     brass = S.col("gold")
     S.add('<g transform="%s"><path d="M-14,-6 Q-14,0 0,0 Q10,0 18,-8 L16,-9 Q8,-4 4,-6 Z" fill="%s"/>'
           '<path d="M-10,-6 Q-12,-3 -18,-6 Q-20,-9 -16,-11" fill="none" stroke="%s" stroke-width="1.4"/>'
@@ -148,8 +138,7 @@ def lamp(S, x, y, s=30):
 
 
 @motif("telescope")
-def telescope(S, x, y, s=40):
-    x, y, s = float(x), float(y), float(s)
+def telescope(S, x: float, y: float, s: float = 40):
     c = S.lit("#c8a050")
     S.add('<g transform="%s"><path d="M0,-16 L-9,0 M0,-16 L9,0 M0,-16 L0,0" stroke="%s" stroke-width="1.3"/>'
           '<g transform="translate(0,-18) rotate(-32)"><rect x="-12" y="-3" width="30" height="6" rx="1" fill="%s"/>'
@@ -158,22 +147,19 @@ def telescope(S, x, y, s=40):
 
 
 @motif("newspaper")
-def newspaper(S, x, y, s=40, angle=-8):
+def newspaper(S, x: float, y: float, s: float = 40, angle: float = -8):
     """A folded newspaper with a headline and columns; y is its bottom edge."""
-    x, y, s = float(x), float(y), float(s)
     paper = S.lit("#f2ecdc")
     ink = S.lit("#3a3636")
-    cols = "".join('<path d="M%s,-24 v18 M%s,-24 v18" stroke="%s" stroke-width="0.4"/>' % (n(-13 + i * 9), n(-13 + i * 9 + 7), ink) for i in range(3))
     lines = "".join('<rect x="%s" y="%s" width="7" height="0.8" fill="%s" opacity="0.55"/>' % (n(-13 + (i % 3) * 9), n(-23 + (i // 3) * 2.3), ink) for i in range(24))
     S.add('<g transform="%s"><path d="M-16,0 L-15,-34 L16,-35 L16,0 Z" fill="%s"/><path d="M-16,0 L16,0 L17,2 L-15,2 Z" fill="%s"/>'
           '<rect x="-13" y="-32" width="26" height="4" fill="%s"/><rect x="-13" y="-27" width="26" height="1" fill="%s"/>%s</g>'
-          % (S.at(x, y, s / 36, float(angle)), S.lin([lighten(paper, 0.3), paper, shade(paper, 0.85)], 0, 0, 1, 0), shade(paper, 0.75), ink, ink, lines))
+          % (S.at(x, y, s / 36, angle), S.lin([lighten(paper, 0.3), paper, shade(paper, 0.85)], 0, 0, 1, 0), shade(paper, 0.75), ink, ink, lines))
 
 
 @motif("camera")
-def camera(S, x, y, s=50):
+def camera(S, x: float, y: float, s: float = 50):
     """An old box camera on a wooden tripod, draped with its dark cloth."""
-    x, y, s = float(x), float(y), float(s)
     w = S.lit("#a0703e")
     S.add('<g transform="%s"><path d="M0,-30 L-12,0 M0,-30 L12,0 M0,-30 L2,0" stroke="%s" stroke-width="1.8"/>'
           '<rect x="-10" y="-44" width="18" height="14" fill="%s"/><rect x="-14" y="-46" width="8" height="18" fill="#1e1e26"/>'
@@ -183,22 +169,20 @@ def camera(S, x, y, s=50):
 
 
 @motif("needle")
-def needle(S, x, y, s=40, angle=30, color="#d0d6e0", thread="red"):
+def needle(S, x: float, y: float, s: float = 40, angle: float = 30, color: Colour = "#d0d6e0", thread: Colour = "red"):
     """A sewing needle with a loop of thread."""
-    x, y, s = float(x), float(y), float(s)
     S.add('<g transform="%s"><path d="M0,0 L1.2,-34 L0,-38 L-1.2,-34 Z" fill="%s"/><ellipse cx="0" cy="-33" rx="0.5" ry="2" fill="#1a1a20"/>'
           '<path d="M0,-34 C8,-40 14,-30 8,-20 C2,-10 14,-4 18,2" stroke="%s" stroke-width="1" fill="none"/></g>'
-          % (S.at(x, y, s / 38, float(angle)), S.lin(["#ffffff", S.col(color)], 0, 0, 1, 0), S.col(thread)))
+          % (S.at(x, y, s / 38, angle), S.lin(["#ffffff", color], 0, 0, 1, 0), thread))
 
 
 @motif("radio")
-def radio(S, x, y, s=40, waves=1):
+def radio(S, x: float, y: float, s: float = 40, waves: int = 1):
     """An old valve radio set in a wooden case, with waves rising from it."""
-    x, y, s = float(x), float(y), float(s)
     w = S.lit("#9a6038") if S.time == "day" else mix(S.lit("#9a6038"), "#9a6038", 0.5)
     grille = "".join('<path d="M%s,-25 v14" />' % n(-11 + i * 3) for i in range(7))
     wv = ""
-    if int(waves):
+    if waves:
         wv = "".join('<path d="M%s,-40 a%s,%s 0 0 1 %s,0" fill="none" stroke="%s" stroke-width="1.2" opacity="%s"/>' % (n(-r), n(r), n(r * 0.8), n(2 * r), S.col("gold"), n(1 - r / 40)) for r in (10, 18, 26))
     S.add('<g transform="%s"><path d="M-20,0 L-20,-24 C-20,-36 20,-36 20,-24 L20,0 Z" fill="%s"/>'
           '<path d="M-14,-8 L-14,-24 C-14,-31 6,-31 6,-24 L6,-8 Z" fill="%s"/><g stroke="%s" stroke-width="1">%s</g>'
@@ -209,9 +193,8 @@ def radio(S, x, y, s=40, waves=1):
 
 
 @motif("kantele")
-def kantele(S, x, y, s=50):
+def kantele(S, x: float, y: float, s: float = 50):
     """A kantele: a small wing-shaped zither with five strings."""
-    x, y, s = float(x), float(y), float(s)
     w = S.lit("#c08a50")
     strings = "".join('<path d="M%s,%s L%s,%s" />' % (n(-20 + i * 1), n(-4 - i * 2.2), n(20 - i * 0.5), n(-10 - i * 2.5)) for i in range(5))
     S.add('<g transform="%s"><path d="M-24,0 L22,-6 L26,-24 L-22,-14 Z" fill="%s"/><circle cx="-4" cy="-10" r="3" fill="%s"/>'
@@ -219,9 +202,8 @@ def kantele(S, x, y, s=50):
 
 
 @motif("table")
-def table(S, x, y, s=100, color="#f4ecd8"):
+def table(S, x: float, y: float, s: float = 100, color: Colour = "#f4ecd8"):
     """A low table spread with a cloth; things set on it stand at y + 24 * s / 100."""
-    x, y, s = float(x), float(y), float(s)
     c = S.lit(color)
     S.add('<g transform="%s"><rect x="-44" y="-24" width="88" height="4" fill="%s"/><path d="M-46,-22 L46,-22 L42,-8 L-42,-8 Z" fill="%s"/>'
           '<path d="M-42,-8 L-40,0 M42,-8 L40,0" stroke="%s" stroke-width="3"/><path d="M-46,-22 L46,-22" stroke="%s" stroke-width="1.5"/></g>'
@@ -229,9 +211,8 @@ def table(S, x, y, s=100, color="#f4ecd8"):
 
 
 @motif("spinningwheel")
-def spinning_wheel(S, x, y, s=50):
+def spinning_wheel(S, x: float, y: float, s: float = 50):
     """A simple hand spinning wheel, as spun in village homes."""
-    x, y, s = float(x), float(y), float(s)
     w = S.lit("#a0703e")
     spokes = "".join('<path d="M0,-20 L%s,%s" />' % (n(14 * math.cos(math.radians(a))), n(-20 + 14 * math.sin(math.radians(a)))) for a in range(0, 360, 30))
     S.add('<g transform="%s"><rect x="-26" y="-4" width="52" height="4" fill="%s"/><path d="M-2,-4 L0,-20 L2,-4" stroke="%s" stroke-width="1.6"/>'
@@ -241,21 +222,19 @@ def spinning_wheel(S, x, y, s=50):
 
 
 @motif("letter")
-def letter(S, x, y, s=30, angle=0, stamp="red"):
+def letter(S, x: float, y: float, s: float = 30, angle: float = 0, stamp: Colour = "red"):
     """An envelope with a stamp and a wax seal; (x, y) is its centre."""
-    x, y, s = float(x), float(y), float(s)
     paper = S.lit("#f4ecd8") if S.time == "night" else "#f8f2e2"
     S.add('<g transform="%s"><rect x="-16" y="-10" width="32" height="20" rx="1" fill="%s"/><path d="M-16,-10 L0,3 L16,-10" fill="none" stroke="%s" stroke-width="0.8"/>'
           '<rect x="8" y="-8" width="6" height="7" fill="%s"/><rect x="9" y="-7" width="4" height="5" fill="none" stroke="#ffffff" stroke-width="0.4"/>'
           '<circle cx="0" cy="3" r="2.4" fill="%s"/></g>'
-          % (S.at(x, y, s / 32, float(angle)), S.lin([paper, shade(paper, 0.85)]), shade(paper, 0.6), S.col(stamp), S.col("crimson")))
+          % (S.at(x, y, s / 32, angle), S.lin([paper, shade(paper, 0.85)]), shade(paper, 0.6), stamp, S.col("crimson")))
 
 
 @motif("postbox")
-def postbox(S, x, y, h=50, color="red"):
+def postbox(S, x: float, y: float, h: float = 50, color: Colour = "red"):
     """A round-topped pillar box for letters."""
-    x, y, h = float(x), float(y), float(h)
-    c = S.lit(color) if S.time != "day" else S.col(color)
+    c = S.lit(color) if S.time != "day" else color
     S.add('<g transform="%s"><rect x="-12" y="-4" width="24" height="4" fill="%s"/><path d="M-10,-4 L-10,-40 C-10,-50 10,-50 10,-40 L10,-4 Z" fill="%s"/>'
           '<rect x="-11" y="-42" width="22" height="3" fill="%s"/><rect x="-6" y="-34" width="12" height="2.4" rx="1" fill="#1a1a20"/>'
           '<rect x="-4" y="-26" width="8" height="6" fill="#f4ecd8"/></g>'
@@ -263,9 +242,8 @@ def postbox(S, x, y, h=50, color="red"):
 
 
 @motif("xray")
-def xray(S, x, y, s=60):
+def xray(S, x: float, y: float, s: float = 60):
     """A glowing screen showing the bones of a hand, as in the first X-ray picture."""
-    x, y, s = float(x), float(y), float(s)
     bone = "#e8f4ff"
     fingers = ""
     for i, (fx, L, a) in enumerate(((-9, 20, -14), (-3, 25, -4), (3, 26, 3), (9, 23, 10), (-15, 14, -40))):
@@ -280,9 +258,8 @@ def xray(S, x, y, s=60):
 
 
 @motif("harp")
-def harp(S, x, y, s=60):
+def harp(S, x: float, y: float, s: float = 60):
     """A tall harp with golden frame and strings."""
-    x, y, s = float(x), float(y), float(s)
     gold = S.col("gold")
     strings = "".join('<path d="M%s,%s L%s,-6" />' % (n(-10 + i * 2.6), n(-52 + i * 2.2 + (i * i) * 0.1), n(-12 + i * 2.8)) for i in range(10))
     S.add('<g transform="%s"><path d="M-14,0 L-10,-56 C-6,-62 4,-58 10,-50 C16,-42 18,-34 22,-30 L18,-26 L-6,-4 Z" fill="none" stroke="%s" stroke-width="3" stroke-linejoin="round"/>'
@@ -291,14 +268,13 @@ def harp(S, x, y, s=60):
 
 
 @motif("projector")
-def projector(S, x, y, s=50, beam_to=None):
+def projector(S, x: float, y: float, s: float = 50, beam_to: float = None):
     """A hand-cranked film projector on a stand, throwing a beam of light to the left."""
-    x, y, s = float(x), float(y), float(s)
     k = s / 50
     metal = "#4a4a56"
     beam = ""
     if beam_to is not None:
-        bx = float(beam_to)
+        bx = beam_to
         beam = '<path d="M%s,%s L%s,%s L%s,%s Z" fill="%s"/>' % (n(x - 16 * k), n(S.Y(y + 34 * k)), n(bx), n(S.Y(y + 62 * k)), n(bx), n(S.Y(y + 18 * k)),
                                                               S.lin([(0, "#fff4d0", 0.15), (1, "#fff4d0", 0.55)], 1, 0, 0, 0))
     S.add(beam + '<g transform="%s"><path d="M-8,0 L0,-24 L8,0 M0,-24 L0,0" stroke="%s" stroke-width="1.6" fill="none"/>'
@@ -309,9 +285,8 @@ def projector(S, x, y, s=50, beam_to=None):
 
 
 @motif("screen")
-def film_screen(S, x, y, w=60, h=40, scene="train"):
+def film_screen(S, x: float, y: float, w: float = 60, h: float = 40, scene: str = "train"):
     """A white screen showing a little black-and-grey film picture (a train arriving); (x, y) is its bottom left."""
-    x, y, w, h = float(x), float(y), float(w), float(h)
     X, Y = x, S.Y(y + h)
     train = ('<path d="M%s,%s L%s,%s L%s,%s L%s,%s Z" fill="#5a5a60"/><rect x="%s" y="%s" width="%s" height="%s" fill="#2a2a30"/>'
              '<circle cx="%s" cy="%s" r="%s" fill="#d8d8dc"/><path d="M%s,%s q4,-6 10,-4" stroke="#a8a8b0" stroke-width="%s" fill="none"/>'

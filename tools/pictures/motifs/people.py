@@ -1,14 +1,13 @@
 """People: silhouettes, dancers and figures with faces."""
 
 from .canvas import lighten, n, shade
-from .registry import motif
+from .registry import Colour, motif
 
 
 @motif("figure")
-def figure(S, x, y, h=30, color="#2a2430", pose="stand"):
+def figure(S, x: float, y: float, h: float = 30, color: Colour = "#2a2430", pose: str = "stand"):
     """A simple silhouette of a person (stand, wave, walk)."""
-    x, y, h = float(x), float(y), float(h)
-    c = S.col(color) if S.time != "day" else S.lit(color)
+    c = color if S.time != "day" else S.lit(color)
     arms = {"stand": "M-4,-19 L-6,-9 M4,-19 L6,-9", "wave": "M-4,-19 L-6,-9 M4,-19 L9,-29",
             "walk": "M-4,-19 L-7,-11 M4,-19 L7,-12"}.get(pose, "M-4,-19 L-6,-9 M4,-19 L6,-9")
     legs = "M-2,-10 L-3,0 M2,-10 L3,0" if pose != "walk" else "M-2,-10 L-5,0 M2,-10 L5,0"
@@ -18,25 +17,22 @@ def figure(S, x, y, h=30, color="#2a2430", pose="stand"):
 
 
 @motif("dancers")
-def dancers(S, y=4, count=4, h=22, color="#2a2430"):
-    for i in range(int(count)):
-        figure(S, S.W * (i + 0.5) / int(count), float(y), float(h) * (0.9 + 0.1 * (i % 2)), color, "wave" if i % 2 else "walk")
+def dancers(S, y: float = 4, count: int = 4, h: float = 22, color: Colour = "#2a2430"):
+    for i in range(count):
+        figure(S, S.W * (i + 0.5) / count, y, h * (0.9 + 0.1 * (i % 2)), color, "wave" if i % 2 else "walk")
 
 
 @motif("king")
-def king(S, x, y, h=30, robe="crimson", crown="gold", gift=1):
+def king(S, x: float, y: float, h: float = 30, robe: Colour = "crimson", crown: Colour = "gold", gift: int = 1):
     """A walking figure in a long robe, crowned, carrying a gift."""
-    x, y, h = float(x), float(y), float(h)
-    r = S.col(robe)
-    c = S.col(crown)
     skin = "#e0b890" if S.time == "day" else "#8a7068"
-    robe_p = S.lin([lighten(r, 0.2), shade(r, 0.65)])
+    robe_p = S.lin([lighten(robe, 0.2), shade(robe, 0.65)])
     parts = ['<path d="M-6,0 L-4,-20 Q0,-23 4,-20 L7,0 Z" fill="%s"/>' % robe_p,
              '<circle cx="0" cy="-24.5" r="3.4" fill="%s"/>' % skin,
-             '<path d="M-3.4,-27 L-3.4,-31 L-1.7,-29 L0,-32 L1.7,-29 L3.4,-31 L3.4,-27 Z" fill="%s"/>' % c,
-             '<path d="M3,-18 L8,-13" stroke="%s" stroke-width="2" stroke-linecap="round"/>' % shade(r, 0.8)]
-    if int(gift):
-        parts.append('<rect x="7" y="-16" width="5" height="5" rx="1" fill="%s"/><path d="M7,-13.5 h5" stroke="#ffffff" stroke-width="0.6"/>' % c)
+             '<path d="M-3.4,-27 L-3.4,-31 L-1.7,-29 L0,-32 L1.7,-29 L3.4,-31 L3.4,-27 Z" fill="%s"/>' % crown,
+             '<path d="M3,-18 L8,-13" stroke="%s" stroke-width="2" stroke-linecap="round"/>' % shade(robe, 0.8)]
+    if gift:
+        parts.append('<rect x="7" y="-16" width="5" height="5" rx="1" fill="%s"/><path d="M7,-13.5 h5" stroke="#ffffff" stroke-width="0.6"/>' % crown)
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, h / 32), "".join(parts)))
 
 
@@ -49,14 +45,13 @@ def _flame(S, x, y, k=1.0, glow=1):
 
 
 @motif("person")
-def person(S, x, y, h=50, robe="#3a4a6a", skin="#f0c8a8", hair="#5a3a24", view="front", hat="none", hold="none",
-           sash=None, cape=None, beard=0, back=None, legs="#2a2a38", glow=0, flip=0):
+def person(S, x: float, y: float, h: float = 50, robe: Colour = "#3a4a6a", skin: Colour = "#f0c8a8", hair: Colour = "#5a3a24", view: str = "front", hat: str = "none", hold: str = "none",
+           sash: Colour = None, cape: Colour = None, beard: int = 0, back: Colour = None, legs: Colour = "#2a2a38", glow: int = 0, flip: int = 0):
     """A person with a face: front view in a long robe (a girl's gown, a bishop's vestments) or side
     view walking (legs, coat, something stuck on the back). hat: none, candles, mitre; hold: none,
     candle, crozier, point; back: a colour for a paper fish on the back (side view). glow=1 keeps
     the colours as if lit by the person's own candles."""
-    x, y, h = float(x), float(y), float(h)
-    col = S.col if int(glow) else S.lit
+    col = S.col if glow else S.lit
     rc, sk, hc = col(robe), col(skin), col(hair)
     dk = "#2a2028"
     p = []
@@ -68,7 +63,7 @@ def person(S, x, y, h=50, robe="#3a4a6a", skin="#f0c8a8", hair="#5a3a24", view="
         p.append('<path d="M-5,-44 C-7,-37 -7.5,-28 -6.5,-21 L6,-21 C6.5,-29 6.5,-38 4.5,-44 Q0,-46.5 -5,-44 Z" fill="%s"/>'
                  % S.lin([lighten(rc, 0.15), rc, shade(rc, 0.75)], 0, 0, 1, 0))
         if back:
-            fc = S.col(back)
+            fc = back
             p.append('<g transform="translate(-6.6,-34) rotate(-8)"><path d="M0,-6 C3,-3 3,3 0,5.5 C-3,3 -3,-3 0,-6 Z M0,5 L-2.6,8.5 L2.6,8.5 Z" fill="%s" stroke="%s" stroke-width="0.4"/>'
                      '<circle cx="0.6" cy="-3" r="0.6" fill="%s"/><path d="M-1.6,0 Q0,1 1.6,0 M-1.6,2 Q0,3 1.6,2" stroke="%s" stroke-width="0.4" fill="none"/>'
                      '<rect x="-2.4" y="-7.2" width="4.8" height="1.6" fill="#f4f0e0" opacity="0.9" transform="rotate(10)"/></g>'
@@ -118,7 +113,7 @@ def person(S, x, y, h=50, robe="#3a4a6a", skin="#f0c8a8", hair="#5a3a24", view="
         p.append('<path d="M-5.6,-51.5 C-6,-57.6 6,-57.6 5.6,-51.5 C3,-54.6 -3,-54.6 -5.6,-51.5 Z" fill="%s"/>' % hc)
         p.append('<circle cx="-2" cy="-50.6" r="0.6" fill="%s"/><circle cx="2" cy="-50.6" r="0.6" fill="%s"/>' % (dk, dk))
         p.append('<circle cx="-3.2" cy="-48.8" r="1" fill="#f08080" opacity="0.35"/><circle cx="3.2" cy="-48.8" r="1" fill="#f08080" opacity="0.35"/>')
-        if int(beard):
+        if beard:
             bc = col("#f4f0ea")
             p.append('<path d="M-5.2,-50 C-5.4,-44 -2.4,-40.4 0,-40 C2.4,-40.4 5.4,-44 5.2,-50 C3.4,-47.2 -3.4,-47.2 -5.2,-50 Z" fill="%s"/>'
                      '<path d="M-2.6,-48.4 Q0,-49.4 2.6,-48.4 Q0,-47.6 -2.6,-48.4 Z" fill="%s"/>' % (bc, shade(bc, 0.9)))
@@ -134,4 +129,4 @@ def person(S, x, y, h=50, robe="#3a4a6a", skin="#f0c8a8", hair="#5a3a24", view="
             p.append('<path d="M-5.4,-54.6 L-6.4,-61 Q-3,-65.5 0,-70 Q3,-65.5 6.4,-61 L5.4,-54.6 Z" fill="%s"/>'
                      '<path d="M0,-70 L0,-54.6 M-5.8,-56 L5.8,-56" stroke="%s" stroke-width="1.2"/><path d="M0,-66 v4.4 M-1.7,-64 h3.4" stroke="%s" stroke-width="0.8"/>'
                      % (S.lin([col("#fbf8f0"), col("#e0d6c0")]), S.col("gold"), S.col("crimson")))
-    S.add('<g transform="%s">%s</g>' % (S.at(x, y, h / 60, 0, bool(int(flip))), "".join(p)))
+    S.add('<g transform="%s">%s</g>' % (S.at(x, y, h / 60, 0, bool(flip)), "".join(p)))

@@ -4,7 +4,7 @@ import math
 import random
 
 from .canvas import leaf_path, lighten, mix, n, shade, star_points
-from .registry import motif
+from .registry import Colour, Colours, motif
 
 
 def _leafy_colours(S, season):
@@ -14,11 +14,10 @@ def _leafy_colours(S, season):
 
 
 @motif("tree")
-def tree(S, x, y, h=60, season=None, seed=0):
+def tree(S, x: float, y: float, h: float = 60, season: str = None, seed: int = 0):
     """A broad-leaved tree: bare in winter, in blossom in spring, green in summer, golden in autumn."""
-    x, y, h = float(x), float(y), float(h)
     season = season or S.season
-    rng = random.Random(int(x * 31 + y * 17 + int(seed) + S.code))
+    rng = random.Random(int(x * 31 + y * 17 + seed + S.code))
     k = h / 60.0
     trunk_c = S.lit("#6a4a32")
     parts = ['<path d="M-2.4,0 C-2,-10 -1.6,-20 -1,-30 L1,-30 C1.6,-20 2,-10 2.4,0 Z" fill="%s"/>' % trunk_c]
@@ -58,9 +57,8 @@ def _branches(S, rng, x, y, ang, length, depth, width, colour):
 
 
 @motif("fir")
-def fir(S, x, y, h=60, snow=0, lights=0, star=0, color="#2e6a4a"):
+def fir(S, x: float, y: float, h: float = 60, snow: int = 0, lights: int = 0, star: int = 0, color: Colour = "#2e6a4a"):
     """A fir tree in tiers; optionally with snow on its boughs, coloured lights and a star on top."""
-    x, y, h = float(x), float(y), float(h)
     k = h / 60.0
     c = S.lit(color)
     paint = S.lin([lighten(c, 0.2), c, shade(c, 0.7)], 0, 0, 1, 0.3)
@@ -68,7 +66,7 @@ def fir(S, x, y, h=60, snow=0, lights=0, star=0, color="#2e6a4a"):
     tiers = ((-6, 20, 18), (-20, 16, 18), (-33, 12, 16), (-45, 8, 15))
     for base, half, th in tiers:
         parts.append('<path d="M%s,%s Q0,%s %s,%s L0,%s Z" fill="%s"/>' % (n(-half), n(base), n(base - 3), n(half), n(base), n(base - th), paint))
-        if int(snow):
+        if snow:
             sc = "#f4f8ff" if S.time == "day" else S.lit("#f4f8ff") if S.time == "night" else lighten(S.lit("#f4f8ff"), 0.4)
             if S.time == "night":
                 sc = "#8e9cc4"
@@ -76,7 +74,7 @@ def fir(S, x, y, h=60, snow=0, lights=0, star=0, color="#2e6a4a"):
                 n(-half * 0.95), n(base - 0.5), n(base - 3.5), n(half * 0.95), n(base - 0.5), n(base - 5), n(-half * 0.95), n(base - 0.5), sc))
             parts.append('<path d="M%s,%s L0,%s L%s,%s Q0,%s %s,%s Z" fill="%s"/>' % (
                 n(-half * 0.22), n(base - th * 0.78), n(base - th), n(half * 0.22), n(base - th * 0.78), n(base - th * 0.74), n(-half * 0.22), n(base - th * 0.78), sc))
-    if int(lights):
+    if lights:
         rng = random.Random(int(x * 7 + S.code))
         cols = ["#ffd850", "#ff6a6a", "#7ad8ff", "#ffa040", "#c890ff", "#fff4c0"]
         for base, half, th in tiers:
@@ -87,32 +85,30 @@ def fir(S, x, y, h=60, snow=0, lights=0, star=0, color="#2e6a4a"):
                 col = rng.choice(cols)
                 parts.append('<circle cx="%s" cy="%s" r="3.2" fill="%s"/><circle cx="%s" cy="%s" r="1.3" fill="%s"/>'
                              % (n(lx), n(ly), S.glow(col, 0.6), n(lx), n(ly), col))
-    if int(star):
+    if star:
         parts.append('<circle cx="0" cy="-61" r="8" fill="%s"/><path d="%s" fill="#ffe070"/>'
                      % (S.glow("#fff0a0", 0.6), star_points(0, -61, 5, 2.1)))
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, k), "".join(parts)))
 
 
 @motif("cypress")
-def cypress(S, x, y, h=50, color="#2e5a3a"):
-    x, y, h = float(x), float(y), float(h)
+def cypress(S, x: float, y: float, h: float = 50, color: Colour = "#2e5a3a"):
     c = S.lit(color)
     S.add('<g transform="%s"><path d="M0,0 C-7,-10 -6,-35 0,-%s C6,-35 7,-10 0,0 Z" fill="%s"/></g>'
           % (S.at(x, y, h / 50), "50", S.lin([lighten(c, 0.2), shade(c, 0.75)], 0, 0, 1, 0)))
 
 
 def palm(S, x, y, h=60, lean=8):
-    x, y, h = float(x), float(y), float(h)
+    """A palm tree leaning over, its fronds spread from the top (drawn for islands)."""
     k = h / 60
     trunk = S.lit("#8a6440")
     leafc = S.lit("#3a8a48")
-    l = float(lean)
     fronds = []
     for a in (-160, -120, -70, -30, 10, -95):
         fronds.append('<path d="M0,0 Q%s,%s %s,%s Q%s,%s 0,0 Z" fill="%s" transform="translate(%s,-58) rotate(%s)"/>' % (
-            "10", "-7", "24", "2", "10", "-1", leafc, n(l), a))
+            "10", "-7", "24", "2", "10", "-1", leafc, n(lean), a))
     S.add('<g transform="%s"><path d="M-2.5,0 Q%s,-30 %s,-58 L%s,-58 Q%s,-30 2.5,0 Z" fill="%s"/>%s</g>'
-          % (S.at(x, y, k), n(l * 0.2 - 2), n(l - 1.5), n(l + 1.5), n(l * 0.2 + 2), trunk, "".join(fronds)))
+          % (S.at(x, y, k), n(lean * 0.2 - 2), n(lean - 1.5), n(lean + 1.5), n(lean * 0.2 + 2), trunk, "".join(fronds)))
 
 
 def _flower_head(S, kind, c, r):
@@ -167,13 +163,11 @@ def _flower_head(S, kind, c, r):
 
 
 @motif("flower")
-def flower(S, x, y, h=30, kind="tulip", color="red", lean=0):
+def flower(S, x: float, y: float, h: float = 30, kind: str = "tulip", color: Colour = "red", lean: float = 0):
     """A single flower on its stem. kind: tulip, daisy, sunflower, snowdrop, bell, rose, poppy, lily."""
-    x, y, h = float(x), float(y), float(h)
-    c = S.lit(color) if S.time == "night" else S.col(color)
+    c = S.lit(color) if S.time == "night" else color
     stem = S.lit("#3e8a3e")
     r = max(2.5, h * 0.16)
-    lean = float(lean)
     top = (lean, -h)
     leaf = ('<path d="M0,%s Q%s,%s %s,%s Q%s,%s 0,%s Z" fill="%s"/>'
             % (n(-h * 0.2), n(-h * 0.25), n(-h * 0.3), n(-h * 0.28), n(-h * 0.55), n(-h * 0.05), n(-h * 0.4), n(-h * 0.3), stem))
@@ -189,72 +183,65 @@ def flower(S, x, y, h=30, kind="tulip", color="red", lean=0):
 
 
 @motif("flowers")
-def flowers(S, count=8, kind="daisy", colors="white", low=2, high=18, h=14):
+def flowers(S, count: int = 8, kind: str = "daisy", colors: Colours = "white", low: float = 2, high: float = 18, h: float = 14):
     """A scattering of flowers over the foreground; colours separated by commas."""
-    rng = random.Random(S.code * 37 + int(count))
-    cols = str(colors).split(",")
+    rng = random.Random(S.code * 37 + count)
     items = []
-    for i in range(int(count)):
-        items.append((rng.uniform(float(low), float(high)), rng.uniform(6, S.W - 6), rng.choice(cols), rng.uniform(-3, 3)))
+    for i in range(count):
+        items.append((rng.uniform(low, high), rng.uniform(6, S.W - 6), rng.choice(colors), rng.uniform(-3, 3)))
     for yy, xx, c, lean in sorted(items, reverse=True):
-        depth = 1 - (yy - float(low)) / max(1, float(high) - float(low))
-        flower(S, xx, yy, float(h) * (0.6 + 0.5 * depth), kind, c, lean)
+        depth = 1 - (yy - low) / max(1, high - low)
+        flower(S, xx, yy, h * (0.6 + 0.5 * depth), kind, c, lean)
 
 
 @motif("grass")
-def grass(S, count=40, y=0, h=8, color="#4e9a40"):
+def grass(S, count: int = 40, y: float = 0, h: float = 8, color: Colour = "#4e9a40"):
     rng = random.Random(S.code * 41)
     c = S.lit(color)
     blades = []
-    for i in range(int(count)):
+    for i in range(count):
         x = rng.uniform(0, S.W)
-        hh = float(h) * rng.uniform(0.5, 1.2)
+        hh = h * rng.uniform(0.5, 1.2)
         lean = rng.uniform(-3, 3)
-        blades.append('<path d="M%s,%s q%s,%s %s,%s"/>' % (n(x), n(S.Y(float(y))), n(lean * 0.3), n(-hh * 0.5), n(lean), n(-hh)))
+        blades.append('<path d="M%s,%s q%s,%s %s,%s"/>' % (n(x), n(S.Y(y)), n(lean * 0.3), n(-hh * 0.5), n(lean), n(-hh)))
     S.add('<g stroke="%s" stroke-width="1" fill="none" stroke-linecap="round">%s</g>' % (c, "".join(blades)))
 
 
-def leaf(S, x, y, s=6, color="orange", angle=0):
-    x, y, s = float(x), float(y), float(s)
-    c = S.col(color)
+def leaf(S, x, y, s, color, angle=0):
+    """One leaf of colour #rrggbb, turned by angle (drawn for falling leaves)."""
     S.add('<g transform="%s"><path d="%s" fill="%s"/><path d="M0,%s L0,%s" stroke="%s" stroke-width="0.6"/></g>'
-          % (S.at(x, y, 1, float(angle)), leaf_path(s), c, n(s * 1.3), n(-s * 0.8), shade(c, 0.6)))
+          % (S.at(x, y, 1, angle), leaf_path(s), color, n(s * 1.3), n(-s * 0.8), shade(color, 0.6)))
 
 
 @motif("leaves")
-def leaves(S, count=12, colors="#e8902a,#d0542a,#f0c040,#b8402a", low=None):
+def leaves(S, count: int = 12, colors: Colours = "#e8902a,#d0542a,#f0c040,#b8402a", low: float = None):
     """Leaves falling through the air."""
     rng = random.Random(S.code * 43)
-    cols = str(colors).split(",")
-    low = S.horizon if low is None else float(low)
-    for i in range(int(count)):
-        leaf(S, rng.uniform(6, S.W - 6), rng.uniform(low, S.H - 20), rng.uniform(2.5, 4.5), rng.choice(cols), rng.uniform(0, 360))
+    if low is None:
+        low = S.horizon
+    for i in range(count):
+        leaf(S, rng.uniform(6, S.W - 6), rng.uniform(low, S.H - 20), rng.uniform(2.5, 4.5), rng.choice(colors), rng.uniform(0, 360))
 
 
 @motif("grapes")
-def grapes(S, x, y, s=12, color="#6a3a8a"):
-    x, y, s = float(x), float(y), float(s)
-    c = S.col(color)
-    paint = S.rad([lighten(c, 0.45), c, shade(c, 0.6)], 0.35, 0.35, 0.7)
+def grapes(S, x: float, y: float, s: float = 12, color: Colour = "#6a3a8a"):
+    paint = S.rad([lighten(color, 0.45), color, shade(color, 0.6)], 0.35, 0.35, 0.7)
     pts = [(0, 0), (-2.2, 0.2), (2.2, 0.2), (-1.1, 2), (1.1, 2), (0, 3.8), (-3.3, -1.6), (3.3, -1.6), (0, -1.8), (-1.1, -3.4), (1.1, -3.4)]
     S.add('<g transform="%s">%s</g>' % (S.at(x, y, s / 10), "".join(
         '<circle cx="%s" cy="%s" r="1.35" fill="%s"/>' % (n(px), n(py), paint) for px, py in pts)))
 
 
 @motif("shamrock")
-def shamrock(S, x, y, s=14, color="#3aa84a"):
-    x, y, s = float(x), float(y), float(s)
-    c = S.col(color)
-    paint = S.rad([lighten(c, 0.3), c, shade(c, 0.7)], 0.4, 0.4, 0.8)
+def shamrock(S, x: float, y: float, s: float = 14, color: Colour = "#3aa84a"):
+    paint = S.rad([lighten(color, 0.3), color, shade(color, 0.7)], 0.4, 0.4, 0.8)
     heart = "M0,0 C-1,-3 -6,-5 -6,-9 C-6,-12 -2,-13 0,-10 C2,-13 6,-12 6,-9 C6,-5 1,-3 0,0 Z"
     leaves_ = "".join('<path d="%s" fill="%s" transform="rotate(%d)"/>' % (heart, paint, a) for a in (0, 120, 240))
     S.add('<g transform="%s"><path d="M0,0 Q2,8 6,14" stroke="%s" stroke-width="1.6" fill="none"/>%s</g>'
-          % (S.at(x, y, s / 14), shade(c, 0.8), leaves_))
+          % (S.at(x, y, s / 14), shade(color, 0.8), leaves_))
 
 
 @motif("mushroom")
-def mushroom(S, x, y, s=10, color="#d04030"):
-    x, y, s = float(x), float(y), float(s)
+def mushroom(S, x: float, y: float, s: float = 10, color: Colour = "#d04030"):
     c = S.lit(color)
     S.add('<g transform="%s"><path d="M-2,0 L-1.5,-6 L1.5,-6 L2,0 Z" fill="%s"/>'
           '<path d="M-7,-5 Q-7,-13 0,-13 Q7,-13 7,-5 Z" fill="%s"/>'
@@ -263,9 +250,8 @@ def mushroom(S, x, y, s=10, color="#d04030"):
 
 
 @motif("sheaf")
-def sheaf(S, x, y, s=40, color="#e8c060"):
+def sheaf(S, x: float, y: float, s: float = 40, color: Colour = "#e8c060"):
     """A harvest sheaf of wheat, tied at the waist."""
-    x, y, s = float(x), float(y), float(s)
     c = S.lit(color)
     dark = shade(c, 0.75)
     stalks = []
@@ -280,38 +266,34 @@ def sheaf(S, x, y, s=40, color="#e8c060"):
 
 
 @motif("wheat")
-def wheat(S, count=30, y=0, h=18):
+def wheat(S, count: int = 30, y: float = 0, h: float = 18):
     """A band of ripe wheat stalks in the foreground."""
     rng = random.Random(S.code * 53)
     c = S.lit("#e8c060")
     parts = []
-    for i in range(int(count)):
+    for i in range(count):
         xx = rng.uniform(0, S.W)
-        hh = float(h) * rng.uniform(0.7, 1.1)
+        hh = h * rng.uniform(0.7, 1.1)
         lean = rng.uniform(-3, 3)
-        parts.append('<path d="M%s,%s q%s,%s %s,%s" fill="none" stroke="%s" stroke-width="0.8"/>' % (n(xx), n(S.Y(float(y))), n(lean * 0.3), n(-hh * 0.5), n(lean), n(-hh), shade(c, 0.8)))
+        parts.append('<path d="M%s,%s q%s,%s %s,%s" fill="none" stroke="%s" stroke-width="0.8"/>' % (n(xx), n(S.Y(y)), n(lean * 0.3), n(-hh * 0.5), n(lean), n(-hh), shade(c, 0.8)))
         parts.append('<ellipse cx="%s" cy="%s" rx="1.3" ry="3.2" fill="%s" transform="rotate(%s %s %s)"/>'
-                     % (n(xx + lean), n(S.Y(float(y)) - hh - 2), c, n(lean * 5), n(xx + lean), n(S.Y(float(y)) - hh - 2)))
+                     % (n(xx + lean), n(S.Y(y) - hh - 2), c, n(lean * 5), n(xx + lean), n(S.Y(y) - hh - 2)))
     S.add("".join(parts))
 
 
 @motif("mapleleaf")
-def maple_leaf(S, x, y, s=30, color="red", angle=0):
+def maple_leaf(S, x: float, y: float, s: float = 30, color: Colour = "red", angle: float = 0):
     """A stylised maple leaf; y is its centre."""
-    x, y, s = float(x), float(y), float(s)
-    c = S.col(color)
     d = ("M0,-20 L3,-13 L7,-15 L6,-7 L13,-11 L11,-6 L17,-5 L12,0 L14,3 L6,3 L7,7 L1,5 L1,14 L-1,14 L-1,5 L-7,7 L-6,3 L-14,3 "
          "L-12,0 L-17,-5 L-11,-6 L-13,-11 L-6,-7 L-7,-15 L-3,-13 Z")
     S.add('<g transform="%s"><path d="%s" fill="%s" stroke="%s" stroke-width="0.6" stroke-linejoin="round"/></g>'
-          % (S.at(x, y, s / 34, float(angle)), d, S.lin([lighten(c, 0.25), c, shade(c, 0.75)]), shade(c, 0.6)))
+          % (S.at(x, y, s / 34, angle), d, S.lin([lighten(color, 0.25), color, shade(color, 0.75)]), shade(color, 0.6)))
 
 
 @motif("bamboo")
-def bamboo(S, x, y=0, h=140, lean=6, slips="red,gold,sky,rose,lime"):
+def bamboo(S, x: float, y: float = 0, h: float = 140, lean: float = 6, slips: Colours = "red,gold,sky,rose,lime"):
     """A bamboo stem with leaves and coloured paper slips hanging from it."""
-    x, y, h, lean = float(x), float(y), float(h), float(lean)
     c = S.lit("#6aa84a") if S.time == "day" else mix(S.lit("#6aa84a"), "#8ad06a", 0.5)
-    cols = [S.col(v) for v in str(slips).split(",")]
     parts = ['<path d="M%s,%s Q%s,%s %s,%s" fill="none" stroke="%s" stroke-width="3"/>' % (
         n(x), n(S.Y(y)), n(x + lean * 0.2), n(S.Y(y + h * 0.5)), n(x + lean), n(S.Y(y + h)), c)]
     rng = random.Random(int(x + S.code))
@@ -328,13 +310,12 @@ def bamboo(S, x, y=0, h=140, lean=6, slips="red,gold,sky,rose,lime"):
                 sx = px + side * rng.uniform(6, 13)
                 sy = S.Y(py) + 3
                 parts.append('<path d="M%s,%s v3" stroke="#d8d0c0" stroke-width="0.3"/><rect x="%s" y="%s" width="3" height="9" fill="%s"/>'
-                             % (n(sx), n(sy - 2), n(sx - 1.5), n(sy + 1), cols[i % len(cols)]))
+                             % (n(sx), n(sy - 2), n(sx - 1.5), n(sy + 1), slips[i % len(slips)]))
     S.add("".join(parts))
 
 
 @motif("haystack")
-def haystack(S, x, y, s=30):
-    x, y, s = float(x), float(y), float(s)
+def haystack(S, x: float, y: float, s: float = 30):
     c = S.lit("#e0b85a")
     strands = "".join('<path d="M%s,%s q2,-3 4,-1" stroke="%s" stroke-width="0.6" fill="none"/>' % (n(-10 + (i * 7) % 20), n(-4 - (i * 5) % 20), shade(c, 0.7)) for i in range(10))
     S.add('<g transform="%s"><path d="M-16,0 C-16,-14 -10,-28 0,-28 C10,-28 16,-14 16,0 Z" fill="%s"/>%s<path d="M-1,-28 L0,-32 L1,-28" stroke="%s" stroke-width="1"/></g>'
@@ -342,34 +323,29 @@ def haystack(S, x, y, s=30):
 
 
 @motif("leafpair")
-def leaf_pair(S, x, y, s=20, color="#4a9a4a"):
+def leaf_pair(S, x: float, y: float, s: float = 20, color: Colour = "#4a9a4a"):
     """Two heart-shaped leaves on one stalk (the hollyhock leaves of a festival crest)."""
-    x, y, s = float(x), float(y), float(s)
-    c = S.col(color)
     heart_ = "M0,0 C-1,-3 -7,-5 -7,-10 C-7,-13 -3,-14 0,-11 C3,-14 7,-13 7,-10 C7,-5 1,-3 0,0 Z"
-    paint = S.lin([lighten(c, 0.3), shade(c, 0.75)])
+    paint = S.lin([lighten(color, 0.3), shade(color, 0.75)])
     S.add('<g transform="%s"><path d="M0,0 L0,10" stroke="%s" stroke-width="1.2"/>'
           '<path d="%s" fill="%s" transform="rotate(-40) scale(1,-1) translate(0,0)"/><path d="%s" fill="%s" transform="rotate(40) scale(1,-1)"/>'
           '<path d="%s" fill="%s" transform="scale(1,-1) translate(0,2)"/></g>'
-          % (S.at(x, y, s / 20, 180), shade(c, 0.7), heart_, paint, heart_, paint, heart_, paint))
+          % (S.at(x, y, s / 20, 180), shade(color, 0.7), heart_, paint, heart_, paint, heart_, paint))
 
 
 @motif("thistle")
-def thistle(S, x, y, h=40, color="#9a5ab8"):
-    x, y, h = float(x), float(y), float(h)
-    c = S.col(color)
+def thistle(S, x: float, y: float, h: float = 40, color: Colour = "#9a5ab8"):
     stem = S.lit("#5a8a5a")
     S.add('<g transform="%s"><path d="M0,0 L0,-30" stroke="%s" stroke-width="1.6"/>'
           '<path d="M0,-12 l-9,-4 l3,3 l-5,0 l6,3 Z M0,-18 l9,-4 l-3,3 l5,0 l-6,3 Z" fill="%s"/>'
           '<ellipse cx="0" cy="-33" rx="5" ry="5.5" fill="%s"/><path d="M-5,-33 l-2,-2 M5,-33 l2,-2 M-3,-37 l-2,-3 M3,-37 l2,-3" stroke="%s" stroke-width="0.8"/>'
           '<path d="M-4.5,-36 C-5,-42 -2,-46 0,-47 C2,-46 5,-42 4.5,-36 Z" fill="%s"/></g>'
-          % (S.at(x, y, h / 47), stem, stem, S.lin([lighten(stem, 0.2), shade(stem, 0.8)]), lighten(stem, 0.3), S.lin([lighten(c, 0.3), c])))
+          % (S.at(x, y, h / 47), stem, stem, S.lin([lighten(stem, 0.2), shade(stem, 0.8)]), lighten(stem, 0.3), S.lin([lighten(color, 0.3), color])))
 
 
 @motif("birch")
-def birch(S, x, y, h=70, season=None):
+def birch(S, x: float, y: float, h: float = 70, season: str = None):
     """A birch: white trunk with dark marks, a light crown of small leaves (bare in winter)."""
-    x, y, h = float(x), float(y), float(h)
     season = season or S.season
     k = h / 70
     bark = "#f4f0e8" if S.time == "day" else S.lit("#f4f0e8") if S.time == "night" else shade("#f4f0e8", 0.8)
@@ -388,9 +364,8 @@ def birch(S, x, y, h=70, season=None):
 
 
 @motif("sprouts")
-def sprouts(S, x, y, s=30):
+def sprouts(S, x: float, y: float, s: float = 30):
     """A dish of green wheat sprouts tied with a red ribbon."""
-    x, y, s = float(x), float(y), float(s)
     rng = random.Random(int(x + S.code * 3))
     blades = "".join('<path d="M%s,-6 q%s,-10 %s,-%s" />' % (n(rng.uniform(-9, 9)), n(rng.uniform(-2, 2)), n(rng.uniform(-4, 4)), n(rng.uniform(14, 22))) for i in range(28))
     S.add('<g transform="%s"><g stroke="#7ac850" stroke-width="1" fill="none">%s</g><rect x="-11" y="-8" width="22" height="3" fill="%s"/>'
@@ -399,19 +374,17 @@ def sprouts(S, x, y, s=30):
 
 
 @motif("fern")
-def fern(S, x, y, h=40, angle=0, color="#4a9a5a"):
+def fern(S, x: float, y: float, h: float = 40, angle: float = 0, color: Colour = "#4a9a5a"):
     """A fern frond curling at its tip."""
-    x, y, h = float(x), float(y), float(h)
     c = S.lit(color)
     leaflets = "".join('<path d="M0,%s l%s,-3 M0,%s l%s,-3" />' % (n(-4 - i * 3.6), n(8 - i * 0.6), n(-4 - i * 3.6), n(-8 + i * 0.6)) for i in range(10))
     S.add('<g transform="%s" fill="none" stroke="%s" stroke-linecap="round"><path d="M0,0 L0,-38 Q0,-44 4,-43 Q6,-40 3,-39" stroke-width="1.4"/>'
-          '<g stroke-width="1.8">%s</g></g>' % (S.at(x, y, h / 44, float(angle)), c, leaflets))
+          '<g stroke-width="1.8">%s</g></g>' % (S.at(x, y, h / 44, angle), c, leaflets))
 
 
 @motif("mimosa")
-def mimosa(S, x, y, s=40):
+def mimosa(S, x: float, y: float, s: float = 40):
     """A sprig of mimosa: feathery leaves and clusters of yellow puffballs."""
-    x, y, s = float(x), float(y), float(s)
     rng = random.Random(int(x * 7 + S.code))
     balls = "".join('<circle cx="%s" cy="%s" r="%s" fill="%s"/>' % (n(rng.gauss(0, 9)), n(-26 + rng.gauss(0, 8)), n(rng.uniform(1.5, 2.4)), rng.choice(("#ffe040", "#f6d020", "#fff080")))
                     for i in range(40))
@@ -420,9 +393,8 @@ def mimosa(S, x, y, s=40):
 
 
 @motif("willow")
-def willow(S, x, y, h=90):
+def willow(S, x: float, y: float, h: float = 90):
     """A weeping willow with long hanging strands of new green."""
-    x, y, h = float(x), float(y), float(h)
     k = h / 90
     trunk = S.lit("#6a4a32")
     leaf_c = S.lit("#9ad05a")
@@ -440,12 +412,11 @@ def willow(S, x, y, h=90):
 
 
 @motif("vase")
-def vase_branch(S, x, y, s=60, blossom="#fff0f4"):
+def vase_branch(S, x: float, y: float, s: float = 60, blossom: Colour = "#fff0f4"):
     """A glass vase holding a cherry branch in blossom; y is the vase's foot."""
-    x, y, s = float(x), float(y), float(s)
     br = S.lit("#5a3a2a") if S.time == "day" else "#6a4a3a"
     rng = random.Random(int(x + S.code * 5))
-    flowers_ = "".join('<circle cx="%s" cy="%s" r="%s" fill="%s"/>' % (n(px + rng.uniform(-2, 2)), n(py + rng.uniform(-2, 2)), n(rng.uniform(1.4, 2.2)), rng.choice((S.col(blossom), "#f8c8d8", "#ffffff")))
+    flowers_ = "".join('<circle cx="%s" cy="%s" r="%s" fill="%s"/>' % (n(px + rng.uniform(-2, 2)), n(py + rng.uniform(-2, 2)), n(rng.uniform(1.4, 2.2)), rng.choice((blossom, "#f8c8d8", "#ffffff")))
                        for px, py in [(-14 + t * 6, -40 - t * 5) for t in range(5)] + [(4 + t * 4, -44 - t * 6) for t in range(5)] + [(0, -30 - t * 4) for t in range(3)])
     S.add('<g transform="%s"><path d="M0,-14 L-16,-42 M-8,-27 L-12,-36 M0,-14 L2,-40 L18,-70 M2,-40 L10,-48 M0,-14 L0,-42" stroke="%s" stroke-width="1.6" fill="none" stroke-linecap="round"/>%s'
           '<path d="M-6,0 C-10,-6 -9,-14 -4,-18 L4,-18 C9,-14 10,-6 6,0 Z" fill="%s" stroke="#e0f0ff" stroke-width="0.8" stroke-opacity="0.8"/></g>'
@@ -453,9 +424,8 @@ def vase_branch(S, x, y, s=60, blossom="#fff0f4"):
 
 
 @motif("basil")
-def basil(S, x, y, s=16):
+def basil(S, x: float, y: float, s: float = 16):
     """A little pot of basil with a paper carnation on a stick; y is the pot's foot."""
-    x, y, s = float(x), float(y), float(s)
     g = S.lit("#4a9a3a")
     S.add('<g transform="%s"><path d="M-5,-7 L5,-7 L4,0 L-4,0 Z" fill="%s"/><rect x="-5.6" y="-8" width="11.2" height="1.8" fill="%s"/>'
           '<circle cx="-2.6" cy="-10" r="3" fill="%s"/><circle cx="2.6" cy="-10.4" r="3" fill="%s"/><circle cx="0" cy="-12.6" r="3.2" fill="%s"/>'

@@ -3,22 +3,20 @@
 import math
 
 from .canvas import lighten, n, shade
-from .registry import motif
+from .registry import Colour, motif
 
 
 @motif("rocket")
-def rocket(S, x, y, s=50, angle=0):
-    x, y, s = float(x), float(y), float(s)
+def rocket(S, x: float, y: float, s: float = 50, angle: float = 0):
     S.add('<g transform="%s"><path d="M-6,6 C-5,14 0,22 0,26 C0,22 5,14 6,6 Z" fill="%s"/>'
           '<path d="M0,-30 C8,-22 8,-6 6,6 L-6,6 C-8,-6 -8,-22 0,-30 Z" fill="%s"/>'
           '<path d="M-6,-2 L-12,8 L-6,6 Z M6,-2 L12,8 L6,6 Z" fill="#c83a3a"/><circle cx="0" cy="-14" r="3" fill="#4a8ad0" stroke="#c8ccd8" stroke-width="1"/></g>'
-          % (S.at(x, y, s / 56, float(angle)), S.rad(["#fff8d0", "#ffb040", "#ff6020"], 0.5, 0.2, 0.8), S.lin(["#ffffff", "#c8ccd8", "#8a90a0"], 0, 0, 1, 0)))
+          % (S.at(x, y, s / 56, angle), S.rad(["#fff8d0", "#ffb040", "#ff6020"], 0.5, 0.2, 0.8), S.lin(["#ffffff", "#c8ccd8", "#8a90a0"], 0, 0, 1, 0)))
 
 
 @motif("boat")
-def boat(S, x, y, s=30, sail="ivory", hull="#7a4a30"):
+def boat(S, x: float, y: float, s: float = 30, sail: Colour = "ivory", hull: Colour = "#7a4a30"):
     """A small sailing boat; y is the waterline."""
-    x, y, s = float(x), float(y), float(s)
     sc, hc = S.lit(sail), S.lit(hull)
     S.add('<g transform="%s"><path d="M-16,-4 L16,-4 L11,2 L-11,2 Z" fill="%s"/><rect x="-0.6" y="-36" width="1.2" height="32" fill="%s"/>'
           '<path d="M1,-35 L15,-7 L1,-7 Z" fill="%s"/><path d="M-1,-30 L-12,-7 L-1,-7 Z" fill="%s"/>'
@@ -27,10 +25,9 @@ def boat(S, x, y, s=30, sail="ivory", hull="#7a4a30"):
 
 
 @motif("bicycle")
-def bicycle(S, x, y, s=40, color="#2a8ad0"):
+def bicycle(S, x: float, y: float, s: float = 40, color: Colour = "#2a8ad0"):
     """An old-fashioned safety bicycle seen from the side; y is where the wheels touch the ground."""
-    x, y, s = float(x), float(y), float(s)
-    c = S.col(color) if S.time == "day" else S.lit(color)
+    c = color if S.time == "day" else S.lit(color)
     tyre = S.lit("#2a2a30") if S.time == "day" else "#8a92b0"
     spokes = lambda cx: "".join('<path d="M%s,-10 L%s,%s" />' % (n(cx), n(cx + 9 * math.cos(math.radians(a))), n(-10 + 9 * math.sin(math.radians(a)))) for a in range(0, 360, 30))
     S.add('<g transform="%s"><g fill="none" stroke="%s" stroke-width="1.6"><circle cx="-15" cy="-10" r="9.5"/><circle cx="15" cy="-10" r="9.5"/></g>'
@@ -42,25 +39,22 @@ def bicycle(S, x, y, s=40, color="#2a8ad0"):
 
 
 @motif("balloon")
-def hot_air_balloon(S, x, y, s=50, color="#e84a3a", color2="gold"):
+def hot_air_balloon(S, x: float, y: float, s: float = 50, color: Colour = "#e84a3a", color2: Colour = "gold"):
     """A hot-air balloon in gores of two colours with a basket below; y is the envelope's centre."""
-    x, y, s = float(x), float(y), float(s)
-    c, c2 = S.col(color), S.col(color2)
     env = "M0,-22 C14,-22 20,-12 19,-2 C18,8 9,15 5,22 L-5,22 C-9,15 -18,8 -19,-2 C-20,-12 -14,-22 0,-22 Z"
     clip = S.uid("b")
     S.defs.append('<clipPath id="%s"><path d="%s"/></clipPath>' % (clip, env))
-    gores = "".join('<path d="M0,-30 Q%s,0 %s,26 L%s,26 Q%s,0 0,-30 Z" fill="%s"/>' % (n(k * 2), n(k * 0.5), n((k + 5) * 0.5), n((k + 5) * 2), c2)
+    gores = "".join('<path d="M0,-30 Q%s,0 %s,26 L%s,26 Q%s,0 0,-30 Z" fill="%s"/>' % (n(k * 2), n(k * 0.5), n((k + 5) * 0.5), n((k + 5) * 2), color2)
                     for k in (-15, -5, 5))
     shade_ = S.rad([(0, "#ffffff", 0.35), (0.5, "#ffffff", 0), (1, "#000000", 0.35)], 0.35, 0.3, 0.8)
     S.add('<g transform="%s"><path d="%s" fill="%s"/><g clip-path="url(#%s)">%s<path d="%s" fill="%s"/></g>'
           '<path d="M-5,22 L-4,30 M5,22 L4,30" stroke="%s" stroke-width="0.6"/><rect x="-4.5" y="30" width="9" height="6" rx="1" fill="%s"/></g>'
-          % (S.at(x, y, s / 58), env, c, clip, gores, env, shade_, S.lit("#5a4a40"), S.lit("#a0703e")))
+          % (S.at(x, y, s / 58), env, color, clip, gores, env, shade_, S.lit("#5a4a40"), S.lit("#a0703e")))
 
 
 @motif("lander")
-def lander(S, x, y, s=40):
+def lander(S, x: float, y: float, s: float = 40):
     """A lunar lander on its four legs; y is the ground."""
-    x, y, s = float(x), float(y), float(s)
     gold = S.col("gold")
     S.add('<g transform="%s"><path d="M-10,-12 L-18,0 M10,-12 L18,0 M-6,-12 L-9,0 M6,-12 L9,0" stroke="#c8ccd8" stroke-width="1.2"/>'
           '<path d="M-21,0 h6 M15,0 h6" stroke="#c8ccd8" stroke-width="1.5"/>'
@@ -71,9 +65,8 @@ def lander(S, x, y, s=40):
 
 
 @motif("ship")
-def ship(S, x, y, s=50, sail="ivory", flip=0):
+def ship(S, x: float, y: float, s: float = 50, sail: Colour = "ivory", flip: int = 0):
     """A three-masted sailing ship; y is the waterline."""
-    x, y, s = float(x), float(y), float(s)
     sc = S.lit(sail)
     hull = S.lit("#6a3e26")
     sails = []
@@ -85,13 +78,12 @@ def ship(S, x, y, s=50, sail="ivory", flip=0):
                 n(mx + 1.5), n(top + mh * 0.36), n(mx - w), n(top + mh * 0.32), S.lin([lighten(sc, 0.2), shade(sc, 0.82)], 0, 0, 1, 0)))
     S.add('<g transform="%s">%s<path d="M-24,-8 L24,-8 L28,-14 L30,-14 L22,2 L-20,2 L-26,-10 Z" fill="%s"/>'
           '<rect x="-22" y="-7" width="42" height="1.2" fill="%s"/><path d="M2,-48 l0,-3 l5,1.5 Z" fill="%s"/></g>'
-          % (S.at(x, y, s / 50, 0, bool(int(flip))), "".join(sails), hull, S.col("gold"), S.col("red")))
+          % (S.at(x, y, s / 50, 0, bool(flip)), "".join(sails), hull, S.col("gold"), S.col("red")))
 
 
 @motif("waka")
-def waka(S, x, y, s=60, color="#a0442a"):
+def waka(S, x: float, y: float, s: float = 60, color: Colour = "#a0442a"):
     """A long carved canoe with paddlers; y is the waterline."""
-    x, y, s = float(x), float(y), float(s)
     c = S.lit(color)
     paddlers = "".join('<circle cx="%s" cy="-9" r="1.6" fill="#1e1a24"/><path d="M%s,-7.5 v-0.5 M%s,-6 l-3,8" stroke="#1e1a24" stroke-width="1.2"/>'
                        % (n(-20 + i * 8), n(-20 + i * 8), n(-20 + i * 8)) for i in range(6))
@@ -101,10 +93,9 @@ def waka(S, x, y, s=60, color="#a0442a"):
 
 
 @motif("biplane")
-def biplane(S, x, y, s=60, color="#e8dcc0"):
+def biplane(S, x: float, y: float, s: float = 60, color: Colour = "#e8dcc0"):
     """An early biplane with two long wings and a spinning propeller; (x, y) is its centre."""
-    x, y, s = float(x), float(y), float(s)
-    c = S.lit(color) if S.time != "day" else S.col(color)
+    c = S.lit(color) if S.time != "day" else color
     struts = "".join('<path d="M%s,-6 L%s,4" />' % (n(px), n(px)) for px in (-26, -14, 14, 26))
     S.add('<g transform="%s"><rect x="-34" y="-8" width="68" height="3" rx="1.5" fill="%s"/><rect x="-34" y="3" width="68" height="3" rx="1.5" fill="%s"/>'
           '<g stroke="%s" stroke-width="0.8">%s</g><path d="M-4,-1 L-30,0 L-30,2 L-4,3 Z M-30,-4 L-36,-4 L-36,6 L-30,6 Z" fill="%s"/>'
@@ -115,23 +106,21 @@ def biplane(S, x, y, s=60, color="#e8dcc0"):
 
 
 @motif("montgolfier")
-def montgolfier(S, x, y, s=90, color="#2a4a9a", trim="gold"):
+def montgolfier(S, x: float, y: float, s: float = 90, color: Colour = "#2a4a9a", trim: Colour = "gold"):
     """The tall early balloon, blue with gold garlands, its open cage showing a sheep, a duck and a
     rooster; y is the envelope's middle, s its whole height."""
-    x, y, s = float(x), float(y), float(s)
-    c, g = S.col(color), S.col(trim)
     env = "M0,-34 C16,-34 23,-22 22,-8 C21,4 12,12 8,18 L-8,18 C-12,12 -21,4 -22,-8 C-23,-22 -16,-34 0,-34 Z"
     clip = S.uid("m")
     S.defs.append('<clipPath id="%s"><path d="%s"/></clipPath>' % (clip, env))
     garland = " ".join("M%s,-20 q3,4 6,0" % n(gx) for gx in range(-24, 24, 6))
-    dots = "".join('<circle cx="%s" cy="-27" r="1" fill="%s"/>' % (n(dx), g) for dx in range(-12, 13, 6))
+    dots = "".join('<circle cx="%s" cy="-27" r="1" fill="%s"/>' % (n(dx), trim) for dx in range(-12, 13, 6))
     ww = S.lit("#c89a58")
-    p = ['<path d="%s" fill="%s"/>' % (env, S.lin([lighten(c, 0.2), c, shade(c, 0.7)], 0, 0, 1, 0)),
+    p = ['<path d="%s" fill="%s"/>' % (env, S.lin([lighten(color, 0.2), color, shade(color, 0.7)], 0, 0, 1, 0)),
          '<g clip-path="url(#%s)"><rect x="-25" y="-6" width="50" height="3" fill="%s"/><rect x="-25" y="7" width="50" height="2" fill="%s"/>'
          '<path d="%s" stroke="%s" stroke-width="1.2" fill="none"/>%s'
-         '<path d="%s" fill="%s"/></g>' % (clip, g, g, garland, g, dots, env,
+         '<path d="%s" fill="%s"/></g>' % (clip, trim, trim, garland, trim, dots, env,
                                          S.rad([(0, "#ffffff", 0.3), (0.5, "#ffffff", 0), (1, "#000000", 0.3)], 0.35, 0.3, 0.8)),
-         '<rect x="-8.5" y="17" width="17" height="3" rx="1" fill="%s"/>' % g,
+         '<rect x="-8.5" y="17" width="17" height="3" rx="1" fill="%s"/>' % trim,
          '<path d="M-8,20 L-14,30 M8,20 L14,30 M-3,20 L-5,30 M3,20 L5,30" stroke="%s" stroke-width="0.6"/>' % S.lit("#5a4a40"),
          # the passengers, heads over the rail: sheep, duck, rooster
          '<g transform="translate(0,30) scale(1.45) translate(0,-30)">'
@@ -146,10 +135,9 @@ def montgolfier(S, x, y, s=90, color="#2a4a9a", trim="gold"):
 
 
 @motif("oxcart")
-def oxcart(S, x, y, s=60, color="#2a2226", leaves="#4a9a4a"):
+def oxcart(S, x: float, y: float, s: float = 60, color: Colour = "#2a2226", leaves: Colour = "#4a9a4a"):
     """A court carriage on two great wheels, its roof hung with heart-shaped leaves, drawn by a
     black ox; y is the ground, s its whole length."""
-    x, y, s = float(x), float(y), float(s)
     c = S.lit(color)
     gold = S.col("gold")
     lc = S.lit(leaves)
@@ -171,16 +159,15 @@ def oxcart(S, x, y, s=60, color="#2a2226", leaves="#4a9a4a"):
 
 
 @motif("sledge")
-def sledge(S, x, y, s=40, dogs=3):
+def sledge(S, x: float, y: float, s: float = 40, dogs: int = 3):
     """A loaded polar sledge and a few dogs in harness, seen from the side, heading left."""
-    x, y, s = float(x), float(y), float(s)
     wood = S.lit("#8a5a30")
     load = S.lit("#a89a80")
     dog = S.lit("#5a5048")
     p = ['<path d="M-2,0 H40 Q44,0 44,-3" stroke="%s" stroke-width="1.2" fill="none"/><path d="M4,-1 v-4 M18,-1 v-4 M32,-1 v-4" stroke="%s" stroke-width="1"/>' % (wood, wood),
          '<rect x="2" y="-11" width="34" height="6" rx="1.5" fill="%s"/><path d="M8,-11 v6 M20,-11 v6 M30,-11 v6" stroke="%s" stroke-width="0.6"/>' % (load, shade(load, 0.7)),
-         '<path d="M-2,-4 L%s,-6" stroke="%s" stroke-width="0.5"/>' % (n(-12 * int(dogs) - 2), S.lit("#3a3030"))]
-    for i in range(int(dogs)):
+         '<path d="M-2,-4 L%s,-6" stroke="%s" stroke-width="0.5"/>' % (n(-12 * dogs - 2), S.lit("#3a3030"))]
+    for i in range(dogs):
         dx = -8 - i * 12
         p.append('<path d="M%s,-6 C%s,-8 %s,-8 %s,-6 L%s,-9 L%s,-8 L%s,-6 L%s,0 M%s,-6 L%s,0 M%s,-5.6 L%s,0 M%s,-5.6 L%s,0 M%s,-6.4 q3,-1 3,-4" '
                  'stroke="%s" stroke-width="1.6" fill="%s" stroke-linecap="round" stroke-linejoin="round"/>'
