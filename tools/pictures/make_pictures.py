@@ -76,10 +76,10 @@ def read_marks(days_dir):
     marks = []
     months = set()
     for name in sorted(os.listdir(days_dir)):
-        m = MONTH_FILE.match(name)
-        if not m:
+        match = MONTH_FILE.match(name)
+        if not match:
             continue
-        month = int(m.group(1))
+        month = int(match.group(1))
         if not 1 <= month <= 12:
             continue
         months.add(month)
@@ -143,35 +143,35 @@ def _scene_picture(table, key, number, size, fixed):
     descs = scenes.parse(os.path.join(ART, table))
     if key not in descs:
         raise BuildError("resources/art/%s has no description for %d" % (table, key))
-    svg, w, h = scenes.compose(descs[key], palette, frame, default_size=size, code=number)
-    if fixed and (w, h) != size:
-        raise BuildError("picture %d is described as %dx%d but must be %dx%d" % (number, w, h, size[0], size[1]))
-    return render.picture_from_svg(svg, w, h)
+    svg, width, height = scenes.compose(descs[key], palette, frame, default_size=size, code=number)
+    if fixed and (width, height) != size:
+        raise BuildError("picture %d is described as %dx%d but must be %dx%d" % (number, width, height, size[0], size[1]))
+    return render.picture_from_svg(svg, width, height)
 
 
 def _masked_picture():
     """The System Information picture: the image above, its mask below (white = background shows through)."""
-    w, h = 148, 192
-    rgba = render.svg_to_rgba(_art_file("sysinfo.svg"), w, h)
-    opaque = bytearray(w * h * 4)
-    solid = [False] * (w * h)
+    width, height = 148, 192
+    rgba = render.svg_to_rgba(_art_file("sysinfo.svg"), width, height)
+    opaque = bytearray(width * height * 4)
+    solid = [False] * (width * height)
     px = rgba.pixels
-    for p in range(w * h):
-        i = p * 4
+    for pixel in range(width * height):
+        i = pixel * 4
         opaque[i + 3] = 255
         if px[i + 3] >= 128:
-            solid[p] = True
+            solid[pixel] = True
             opaque[i:i + 3] = px[i:i + 3]
-    img = rasters.Image(w, h, opaque)
-    q = render.quantise(img, 254)
-    black = render.ensure_colour(q, (0, 0, 0))
-    white = render.ensure_colour(q, (255, 255, 255))
-    top = bytearray(q.indices)
-    for p in range(w * h):
-        if not solid[p]:
-            top[p] = black
+    img = rasters.Image(width, height, opaque)
+    picture = render.quantise(img, 254)
+    black = render.ensure_colour(picture, (0, 0, 0))
+    white = render.ensure_colour(picture, (255, 255, 255))
+    top = bytearray(picture.indices)
+    for pixel in range(width * height):
+        if not solid[pixel]:
+            top[pixel] = black
     mask = bytes(black if s else white for s in solid)
-    return rasters.IndexedImage(w, h * 2, q.palette, bytes(top) + mask)
+    return rasters.IndexedImage(width, height * 2, picture.palette, bytes(top) + mask)
 
 
 def _icon(base):
@@ -183,16 +183,16 @@ def _icon(base):
         rgba.append(render.svg_to_rgba(src, size, size))
     low = []
     for img in rgba:
-        clear = [img.pixels[p * 4 + 3] < 128 for p in range(img.width * img.height)]
+        clear = [img.pixels[pixel * 4 + 3] < 128 for pixel in range(img.width * img.height)]
         solid = bytearray(img.pixels)
-        for p, c in enumerate(clear):
-            solid[p * 4 + 3] = 255
-            if c:
-                solid[p * 4:p * 4 + 3] = b"\0\0\0"
-        q = render.quantise(rasters.Image(img.width, img.height, solid), 255, dither=False)
-        black = render.ensure_colour(q, (0, 0, 0))
-        q.indices = bytes(black if c else i for i, c in zip(q.indices, clear))
-        low.append((q, clear))
+        for pixel, is_clear in enumerate(clear):
+            solid[pixel * 4 + 3] = 255
+            if is_clear:
+                solid[pixel * 4:pixel * 4 + 3] = b"\0\0\0"
+        picture = render.quantise(rasters.Image(img.width, img.height, solid), 255, dither=False)
+        black = render.ensure_colour(picture, (0, 0, 0))
+        picture.indices = bytes(black if is_clear else i for i, is_clear in zip(picture.indices, clear))
+        low.append((picture, clear))
     return rasters.write_ico(rgba + low)
 
 
@@ -201,24 +201,24 @@ def run_job(job):
     if kind == "icon":
         return kind, number, _icon(arg)
     if kind == "day":
-        q = _scene_picture("days.txt", arg, number, (128, 200), False)
+        picture = _scene_picture("days.txt", arg, number, (128, 200), False)
     elif kind == "scene":
-        q = _scene_picture("pictures.txt", number, number, FIXED_SIZES[number], True)
+        picture = _scene_picture("pictures.txt", number, number, FIXED_SIZES[number], True)
     elif kind == "logo":
-        q = render.picture_from_svg(_art_file("logo.svg"), 416, 169)
+        picture = render.picture_from_svg(_art_file("logo.svg"), 416, 169)
     elif kind == "orbit":
         palette, _ = _load_art()
-        q = render.picture_from_svg(fixed.orbit_frame(arg, palette), 87, 47)
+        picture = render.picture_from_svg(fixed.orbit_frame(arg, palette), 87, 47)
     elif kind == "hourglass":
-        q = render.picture_from_svg(fixed.hourglass_frame(arg), 30, 60)
+        picture = render.picture_from_svg(fixed.hourglass_frame(arg), 30, 60)
     elif kind == "testcard":
         palette, _ = _load_art()
-        q = render.picture_from_svg(fixed.test_card(palette), 384, 164)
+        picture = render.picture_from_svg(fixed.test_card(palette), 384, 164)
     elif kind == "masked":
-        q = _masked_picture()
+        picture = _masked_picture()
     else:
         raise BuildError("unknown job kind %s" % kind)
-    return kind, number, rasters.write_bmp8(q)
+    return kind, number, rasters.write_bmp8(picture)
 
 
 def plan_jobs(days):
@@ -269,7 +269,7 @@ def contact_sheet(pictures, days, tint_days):
     width = 1500
     pad, label_h = 10, 16
     sections = [
-        ("Day pictures", [ids.DAY_BASE + c for c in days]),
+        ("Day pictures", [ids.DAY_BASE + code for code in days]),
         ("Common, About, screen saver and logo",
          [ids.FALLBACK_PICTURE, ids.ABOUT_PICTURE, ids.SAVER_SETUP_PICTURE, ids.SAVER_PREVIEW,
           ids.SYSINFO_PICTURE, ids.DRIVER_PICTURE, ids.LOGO_PICTURE]),
@@ -286,7 +286,7 @@ def contact_sheet(pictures, days, tint_days):
             for name, tint in TINTS:
                 tinted.append(("%d %s" % (num, name), pictures[num].to_rgba(tint)))
     if tinted:
-        items.append(("Day pictures under the tints %s" % " and ".join("%s %s" % (nm, t) for nm, t in TINTS), tinted))
+        items.append(("Day pictures under the tints %s" % " and ".join("%s %s" % (nm, tint) for nm, tint in TINTS), tinted))
 
     body = []
     y = pad
@@ -328,7 +328,7 @@ def build(days_dir, out_dir, jobs_count=None, all_days=False, log=print):
     descriptions = scenes.parse(os.path.join(ART, "days.txt"))
     marks, missing = read_marks(days_dir)
     if missing:
-        log("warning: no content file for month(s) %s in %s" % (", ".join("%02d" % m for m in missing), days_dir))
+        log("warning: no content file for month(s) %s in %s" % (", ".join("%02d" % match for match in missing), days_dir))
     days = sorted(descriptions) if all_days else needed_days(marks, descriptions)
     jobs = plan_jobs(days)
 
@@ -348,14 +348,14 @@ def build(days_dir, out_dir, jobs_count=None, all_days=False, log=print):
                 fh.write(data)
     # anything left over from an earlier run with other marks would end up in no script; drop it
     for name in os.listdir(os.path.join(out_dir, "bmp")):
-        m = re.match(r"^(\d{4})\.bmp$", name)
-        if m and int(m.group(1)) not in pictures:
+        match = re.match(r"^(\d{4})\.bmp$", name)
+        if match and int(match.group(1)) not in pictures:
             os.remove(os.path.join(out_dir, "bmp", name))
     write_rc(out_dir, pictures)
 
-    tint_days = [c for c in (101, 214, 321, 501, 621, 1031, 1225) if c in days][:6] or days[:6]
-    svg, w, h = contact_sheet(pictures, days, tint_days)
-    sheet = render.svg_to_rgba(svg, w, h)
+    tint_days = [code for code in (101, 214, 321, 501, 621, 1031, 1225) if code in days][:6] or days[:6]
+    svg, width, height = contact_sheet(pictures, days, tint_days)
+    sheet = render.svg_to_rgba(svg, width, height)
     with open(os.path.join(out_dir, "contact_sheet.png"), "wb") as fh:
         fh.write(rasters.write_png(sheet, alpha=False))
     log("made %d pictures (%d days) and 2 icons in %s in %.1f s" % (len(pictures), len(days), out_dir, time.time() - started))

@@ -331,8 +331,8 @@ def test_drawing_statements_are_converted_or_refused_with_their_line():
     import scenes
     path = os.path.join(Ctx.tmp, "statements.txt")
     palette = scenes.read_palette(os.path.join(REPO, "resources", "art", "palettes.txt"))
-    for statement, error in (("sun 64 150 r=9 color=gold rays=8", None), ("sun 64 150 color=nosuchcolour", "nosuchcolour"),
-                             ("sun 64 150 size=9", "size"), ("sun 64 150 r=big", "big"), ("flowers 6 daisy red,nosuch", "nosuch")):
+    for statement, error in (("sun 64 150 radius=9 colour=gold rays=8", None), ("sun 64 150 colour=nosuchcolour", "nosuchcolour"),
+                             ("sun 64 150 size=9", "size"), ("sun 64 150 radius=big", "big"), ("flowers 6 daisy red,nosuch", "nosuch")):
         with open(path, "w", encoding="utf-8") as fh:
             fh.write("0101  test\n    sky day\n    %s\n" % statement)
         try:

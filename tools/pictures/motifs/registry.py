@@ -6,7 +6,7 @@ description gives (a number, a word, a colour name) into that kind before the mo
 the motifs themselves never convert:
 
     @motif("sun")
-    def sun(scene, x: float, y: float, r: float = 12, color: Colour = "sun", rays: int = 0): ...
+    def sun(scene, x: float, y: float, radius: float = 12, colour: Colour = "sun", rays: int = 0): ...
 
 Kinds: float, int and str; Colour (a palette name or #rrggbb, handed over as #rrggbb; "none"
 is kept as it is, for motifs that may leave a part out); Colours (colours separated by commas,
