@@ -360,6 +360,8 @@ def test_every_motif_is_drawn_in_some_picture():
     used.update(name for name, fn in motifs.MOTIFS.items() if fn.__name__ in called_by_fixed)
     unused = sorted(set(motifs.MOTIFS) - used - WAITING_MOTIFS)
     assert not unused, "motifs that no picture draws: %s" % unused
+    undocumented = sorted(name for name, fn in motifs.MOTIFS.items() if not (fn.__doc__ or "").strip())
+    assert not undocumented, "motifs without a line saying what they draw: %s" % undocumented
     assert not WAITING_MOTIFS - set(motifs.MOTIFS), "kept motifs that are gone: %s" % sorted(WAITING_MOTIFS - set(motifs.MOTIFS))
 
 

@@ -9,6 +9,7 @@ from .registry import Colour, motif
 
 @motif("bird")
 def bird(scene, x: float, y: float, size: float = 8, colour: Colour = None, flap: int = 0):
+    """A bird in flight, drawn as a dark "m" of two wing strokes; flap=1 draws its wings down."""
     colour = colour if colour else ("#2a2a38" if scene.time in ("day", "dawn") else "#0a0a14" if scene.time == "dusk" else "#8a92b0")
     outline = "M-5,0 Q-2.5,-3 0,0 Q2.5,-3 5,0" if not flap else "M-5,-2 Q-2.5,1 0,0 Q2.5,1 5,-2"
     scene.add('<path d="%s" transform="%s" fill="none" stroke="%s" stroke-width="1" stroke-linecap="round"/>' % (outline, scene.at(x, y, size / 10), colour))
@@ -39,6 +40,7 @@ def dove(scene, x: float, y: float, size: float = 30, branch: int = 1):
 
 @motif("butterfly")
 def butterfly(scene, x: float, y: float, size: float = 16, colour: Colour = "orange", angle: float = 0):
+    """A butterfly with its wings spread, seen from above; (x, y) is its body."""
     wing = scene.rad([lighten(colour, 0.5), colour, shade(colour, 0.6)], 0.3, 0.5, 0.8)
     scene.add('<g transform="%s"><path d="M0,0 C-4,-10 -14,-12 -12,-3 C-11,1 -4,1 0,0 Z M0,0 C4,-10 14,-12 12,-3 C11,1 4,1 0,0 Z" fill="%s"/>'
           '<path d="M0,0 C-3,4 -10,8 -8,2 C-7,0 -2,0 0,0 Z M0,0 C3,4 10,8 8,2 C7,0 2,0 0,0 Z" fill="%s"/>'
@@ -49,6 +51,7 @@ def butterfly(scene, x: float, y: float, size: float = 16, colour: Colour = "ora
 
 @motif("bee")
 def bee(scene, x: float, y: float, size: float = 10):
+    """A honeybee with its striped body and pale wings."""
     scene.add('<g transform="%s"><ellipse cx="-2" cy="-5" rx="3" ry="4" fill="#ffffff" opacity="0.7"/><ellipse cx="2" cy="-5" rx="3" ry="4" fill="#ffffff" opacity="0.7"/>'
           '<ellipse cx="0" cy="0" rx="6" ry="4" fill="#f4c430"/><path d="M-2,-3.8 L-2,3.8 M1.5,-3.8 L1.5,3.8" stroke="#2a2020" stroke-width="1.4"/></g>'
           % scene.at(x, y, size / 12))
@@ -70,6 +73,7 @@ def branch(scene, y: float = None, side: str = "left", length: float = 70):
 
 @motif("bat")
 def bat(scene, x: float, y: float, size: float = 14):
+    """A bat with its wings spread, a black silhouette rimmed with violet."""
     scene.add('<path d="M0,-2 C-3,-4 -6,-3 -10,-6 C-9,-2 -11,0 -12,1 C-9,0 -7,2 -6,3 C-4,1 -2,2 0,3 C2,2 4,1 6,3 C7,2 9,0 12,1 C11,0 9,-2 10,-6 C6,-3 3,-4 0,-2 Z" '
           'fill="#14101c" stroke="#6a5a8a" stroke-width="0.7" transform="%s"/>' % scene.at(x, y, size / 24))
 
@@ -91,6 +95,7 @@ def web(scene, x: float, y: float, radius: float = 30):
 
 @motif("shell")
 def shell(scene, x: float, y: float, size: float = 16, colour: Colour = "#f4c8b0"):
+    """A scallop shell lying on the sand, its ribs fanning from the hinge."""
     colour = scene.lit(colour)
     ribs = "".join('<path d="M0,0 L%s,%s"/>' % (number_text(10 * math.cos(math.radians(angle))), number_text(-10 * math.sin(math.radians(angle)))) for angle in range(20, 161, 20))
     scene.add('<g transform="%s"><path d="M0,0 L-10,-4 A10.8,10.8 0 0 1 10,-4 Z" fill="%s"/><g stroke="%s" stroke-width="0.7">%s</g></g>'
@@ -99,6 +104,7 @@ def shell(scene, x: float, y: float, size: float = 16, colour: Colour = "#f4c8b0
 
 @motif("fish")
 def fish(scene, x: float, y: float, size: float = 16, colour: Colour = "#8ab0d0", angle: float = 0, flip: int = 0):
+    """A small fish swimming, seen from the side; flip=1 turns it to swim the other way."""
     scene.add('<g transform="%s"><path d="M-10,0 C-5,-6 5,-6 9,0 C5,6 -5,6 -10,0 Z M8,0 L14,-5 L13,0 L14,5 Z" fill="%s"/>'
           '<circle cx="-5.5" cy="-1" r="1" fill="#1a1a24"/><path d="M-2,-4 Q0,0 -2,4" stroke="%s" stroke-width="0.6" fill="none"/></g>'
           % (scene.at(x, y, size / 24, angle, bool(flip)), scene.lin([lighten(colour, 0.35), colour, shade(colour, 0.65)]), shade(colour, 0.6)))
@@ -220,7 +226,7 @@ def horse(scene, x: float, y: float, size: float = 40, colour: Colour = "#6a4028
 
 @motif("tiger")
 def tiger(scene, x: float, y: float, size: float = 50, flip: int = 0):
-    """A tiger walking through the grass, seen from the side; y is the ground, s its length."""
+    """A tiger walking through the grass, seen from the side; y is the ground, size its length."""
     orange = scene.lit("#e8842a")
     far = shade(orange, 0.7)
     ink = "#1e1610"

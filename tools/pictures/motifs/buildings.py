@@ -7,6 +7,7 @@ from .registry import Colour, Colours, Numbers, motif
 
 
 def _window(scene, x, y, width, height, lit):
+    """A window at SVG (x, y): glowing with a halo when lit, dark glass otherwise."""
     if lit:
         return ('<rect x="%s" y="%s" width="%s" height="%s" fill="#ffd070"/>'
                 '<rect x="%s" y="%s" width="%s" height="%s" fill="%s"/>'
@@ -96,6 +97,7 @@ def town(scene, y: float = None, count: int = 7, lit: int = None, colour: Colour
 
 @motif("lighthouse")
 def lighthouse(scene, x: float, y: float, height: float = 70, beam: int = 1):
+    """A white lighthouse with red bands and a glowing lantern; beam=1 sends light out both ways."""
     parts = []
     if beam:
         parts.append('<path d="M0,-62 L-70,-75 L-70,-52 Z" fill="%s"/>' % scene.lin([(0, "#fff4c0", 0), (1, "#fff4c0", 0.55)], 0, 0, 1, 0))
@@ -127,6 +129,7 @@ def tower(scene, x: float, y: float, height: float = 60, clock: int = 1, colour:
 
 @motif("castle")
 def castle(scene, x: float, y: float, size: float = 50, colour: Colour = "#a8a0a8"):
+    """A castle wall with battlements between two round towers with pointed roofs."""
     colour = scene.lit(colour)
     merl = "".join('<rect x="%s" y="-34" width="3" height="3"/>' % number_text(-20 + i * 6) for i in range(7))
     scene.add('<g transform="%s" fill="%s"><rect x="-20" y="-31" width="40" height="31"/>%s'
@@ -188,6 +191,7 @@ def telegraph(scene, y: float = 0, height: float = 80, wires: int = 3, birds: in
 
 
 def _swallow(scene, x, y, flip):
+    """A swallow perched on a wire at SVG (x, y), facing left (right when flip is true)."""
     colour = "#1e2236" if scene.time == "day" else "#0a0c18"
     return ('<g transform="translate(%s,%s) scale(%s,1)"><path d="M-1,-1 C-1,-5 3,-6 4,-4 L6,-4.5 L4,-3 C4,-1 2,0 -1,0 L-5,1.5 L-4,0.5 L-6,0.8 Z" fill="%s"/>'
             '<path d="M1.5,-2.5 C2,-1.5 3,-1 4,-2" fill="#f4ead8"/></g>' % (number_text(x), number_text(y), "-1" if flip else "1", colour))
@@ -238,6 +242,7 @@ def stones(scene, x: float, y: float, size: float = 60, colour: Colour = "#9a96a
 
 @motif("yurt")
 def yurt(scene, x: float, y: float, size: float = 36, colour: Colour = "#f2ecdc", trim: Colour = "#c04a3a"):
+    """A round felt tent with a domed roof, banded in the trim colour."""
     colour, trim = scene.lit(colour), scene.lit(trim)
     scene.add('<g transform="%s"><path d="M-20,0 L-20,-12 L20,-12 L20,0 Z" fill="%s"/><path d="M-21,-12 Q-14,-22 0,-25 Q14,-22 21,-12 Z" fill="%s"/>'
           '<rect x="-20" y="-12" width="40" height="2.2" fill="%s"/><rect x="-20" y="-5" width="40" height="1.6" fill="%s"/>'
@@ -347,6 +352,7 @@ def stage(scene, y: float = 24, colour: Colour = "#8a5a36"):
 
 @motif("spotlight")
 def spotlight(scene, x: float = 64, y: float = 24, colour: Colour = "#fff4d0"):
+    """A cone of light widening from the top of the picture down to the stage at (x, y)."""
     scene.add('<path d="M%s,0 L%s,0 L%s,%s L%s,%s Z" fill="%s"/>' % (number_text(x - 6), number_text(x + 6), number_text(x + 30), number_text(scene.svg_y(y)), number_text(x - 30), number_text(scene.svg_y(y)), scene.lin([(0, colour, 0.05), (1, colour, 0.35)])))
 
 
@@ -451,6 +457,7 @@ def liberty_statue(scene, x: float, y: float, height: float = 120, colour: Colou
 
 @motif("pyramids")
 def pyramids(scene, y: float = None, colour: Colour = "#d8b070"):
+    """The three great pyramids standing on the desert horizon."""
     if y is None:
         y = scene.horizon
     colour = scene.lit(colour)
@@ -482,8 +489,7 @@ def wall(scene, y: float = 0, height: float = 34, colour: Colour = "#b8b4ac", gr
 
 @motif("palace")
 def palace(scene, x: float, y: float, size: float = 120, colour: Colour = "#e8dcc4", roof: Colour = "#6a7088"):
-    """A long palace front seen across its courtyard: wings, a central block and rows of tall windows;
-    s is its width."""
+    """A long palace front seen across its courtyard: wings, a central block and rows of tall windows; size is its width."""
     colour, roof = scene.lit(colour), scene.lit(roof)
     lit = scene.time in ("night", "dusk")
     win = "#ffd070" if lit else shade(scene.lit("#5a6a8a"), 0.9)
@@ -503,8 +509,10 @@ def palace(scene, x: float, y: float, size: float = 120, colour: Colour = "#e8dc
 
 @motif("rooftops")
 def rooftops(scene, heights: Numbers = "30,44,26,38,50,34", colours: Colours = "#e8b878,#e89a8a,#8ac8c0,#f0e0c8,#d8a0c0,#c8d890", y: float = 0):
-    """Flat-roofed city houses side by side, with parapets, water tanks and stair huts; the roof of
-    house i (of n, left to right) is at height heights[i] and its middle at x = W * (i + 0.5) / n."""
+    """Flat-roofed city houses side by side, with parapets, water tanks and stair huts.
+
+    The roof of house i of n (left to right) is at height heights[i] and its middle at
+    x = width * (i + 0.5) / n."""
     width = scene.width / float(len(heights))
     rng = random.Random(scene.code * 31 + 5)
     for i, height in enumerate(heights):
@@ -544,9 +552,10 @@ def watchtower(scene, x: float, y: float, height: float = 70, lamp: int = 1):
 
 @motif("passagetomb")
 def passage_tomb(scene, x: float, y: float, size: float = 120, sunx: float = None, suny: float = None):
-    """A great round grassy mound faced with white quartz, ringed by kerbstones, its entrance with a
-    roof-box slot above and the carved entrance stone before it; with sunx, suny a shaft of the
-    rising sun runs from there into the slot. s is its width."""
+    """A great round grassy mound faced with white quartz, ringed by kerbstones.
+
+    Its entrance has a roof-box slot above and the carved entrance stone before it; with sunx,
+    suny a shaft of the rising sun runs from there into the slot. size is its width."""
     scale = size / 120
     rng = random.Random(scene.code * 17)
     grass, quartz, stone = scene.lit("#6a9a4a"), scene.lit("#eeeee8"), scene.lit("#8a8a90")
@@ -579,8 +588,7 @@ def passage_tomb(scene, x: float, y: float, size: float = 120, sunx: float = Non
 
 @motif("colosseum")
 def colosseum(scene, x: float, y: float, size: float = 110, colour: Colour = "#d8c4a0"):
-    """The great amphitheatre: tiers of arches round an oval wall, the outer ring broken away on one
-    side; s is its width."""
+    """The great amphitheatre: tiers of arches round an oval wall, the outer ring broken away on one side; size is its width."""
     colour = scene.lit(colour)
     dark = shade(colour, 0.45)
     parts = ['<path d="M-54,0 L-54,-30 Q0,-40 40,-34 L40,-24 L54,-20 L54,0 Z" fill="%s"/>' % shade(colour, 0.8),

@@ -154,6 +154,7 @@ class Scene:
 
 
 def _stops(colours, opacities=None):
+    """The <stop> elements of a gradient through colours or (offset, colour[, opacity]) tuples."""
     out = []
     count = len(colours)
     for i, entry in enumerate(colours):

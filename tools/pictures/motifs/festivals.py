@@ -27,6 +27,7 @@ def candle(scene, x: float, y: float, height: float = 30, colour: Colour = "ivor
 
 @motif("candles")
 def candles(scene, count: int = 3, y: float = 4, height: float = 26, colours: Colours = "ivory", spread: float = None):
+    """A row of candles across the picture, the middle ones tallest."""
     if spread is None:
         spread = (scene.width - 40)
     for i in range(count):
@@ -105,7 +106,7 @@ def bonfire(scene, x: float, y: float, size: float = 30):
 
 @motif("bell")
 def bell(scene, x: float, y: float, size: float = 24, colour: Colour = "gold", angle: float = 0, bow: int = 0):
-    """A bell hanging from its top; y is the top, s its height."""
+    """A bell hanging from its top; y is the top, size its height."""
     paint = scene.lin([shade(colour, 0.7), lighten(colour, 0.45), colour, shade(colour, 0.55)], 0, 0, 1, 0)
     bow_svg = ""
     if bow:
@@ -119,6 +120,7 @@ def bell(scene, x: float, y: float, size: float = 24, colour: Colour = "gold", a
 
 @motif("gift")
 def gift(scene, x: float, y: float, size: float = 20, colour: Colour = "red", ribbon: Colour = "gold"):
+    """A wrapped present tied with a ribbon and a bow."""
     colour, ribbon = scene.lit(colour) if scene.time == "night" else colour, ribbon
     scene.add('<g transform="%s"><rect x="-10" y="-16" width="20" height="16" fill="%s"/><rect x="-11" y="-19" width="22" height="4" fill="%s"/>'
           '<rect x="-1.5" y="-19" width="3" height="19" fill="%s"/><path d="M0,-19 C-6,-25 -9,-20 -5,-19 Z M0,-19 C6,-25 9,-20 5,-19 Z" fill="%s"/></g>'
@@ -184,6 +186,7 @@ def egg(scene, x: float, y: float, size: float = 16, colour: Colour = "sky", ban
 
 @motif("kite")
 def kite(scene, x: float, y: float, size: float = 24, colour: Colour = "red", colour2: Colour = "gold"):
+    """A diamond kite in two colours with a bowed tail and its string running away."""
     bows = "".join('<path d="M%s,%s l-2,-1.5 l0,3 Z M%s,%s l2,-1.5 l0,3 Z" fill="%s"/>' % (number_text(bx), number_text(by), number_text(bx), number_text(by), colour2)
                    for bx, by in ((-2, 30), (-6, 38), (-5, 46)))
     scene.add('<g transform="%s"><path d="M0,-14 L9,0 L0,20 L-9,0 Z" fill="%s"/><path d="M0,-14 L9,0 L0,0 Z M0,0 L-9,0 L0,20 Z" fill="%s"/>'
@@ -227,6 +230,7 @@ def carp(scene, x: float, y: float, size: float = 40, colour: Colour = "red", an
 
 @motif("pole")
 def pole(scene, x: float, y: float = 0, height: float = 120, colour: Colour = "#d8ccb0", top: Colour = "gold"):
+    """A tall pole with a ball of the top colour on it, to fly streamers from."""
     scene.add('<rect x="%s" y="%s" width="2" height="%s" fill="%s"/><circle cx="%s" cy="%s" r="2.4" fill="%s"/>'
           % (number_text(x - 1), number_text(scene.svg_y(y + height)), number_text(height), scene.lit(colour), number_text(x), number_text(scene.svg_y(y + height)), top))
 
@@ -295,6 +299,7 @@ def oni_mask(scene, x: float, y: float, size: float = 40):
 
 @motif("beans")
 def beans(scene, count: int = 14, low: float = 4, high: float = 60):
+    """Roasted beans scattered over the foreground, thrown to drive out bad luck."""
     rng = random.Random(scene.code * 97)
     out = "".join('<ellipse cx="%s" cy="%s" rx="1.6" ry="1.2" fill="#e8c888" stroke="#a07a40" stroke-width="0.3"/>' % (number_text(rng.uniform(10, scene.width - 10)), number_text(scene.svg_y(rng.uniform(low, high)))) for i in range(count))
     scene.add(out)
@@ -320,8 +325,7 @@ def hina_dolls(scene, x: float, y: float, size: float = 50):
 
 @motif("crosses")
 def brigid_cross(scene, x: float, y: float, size: float = 30, colour: Colour = "#e0c070"):
-    """A cross woven from rushes: a square woven centre and four arms of bundled stems, each
-    tied near its end; y is its centre."""
+    """A cross woven from rushes, four bundled arms round a square woven centre; y is its centre."""
     colour = scene.lit(colour) if scene.time != "day" else colour
     dark = shade(colour, 0.6)
     arm = ('<path d="M-2.6,-5 L-2.6,-21 M0,-5 L0,-22 M2.6,-5 L2.6,-21" stroke="%s" stroke-width="2.4" stroke-linecap="round"/>'
@@ -372,6 +376,7 @@ def grave_light(scene, x, y, size, colour):
 
 @motif("gravelights")
 def grave_lights(scene, count: int = 9, low: float = 4, high: float = 30, colours: Colours = "#e83a3a,#f0a030,#f4e6c0,#e83a3a"):
+    """Rows of coloured grave candles glowing across the foreground."""
     rng = random.Random(scene.code * 109)
     items = sorted(((rng.uniform(low, high), rng.uniform(8, scene.width - 8), rng.choice(colours)) for i in range(count)), reverse=True)
     for yy, xx, colour in items:
@@ -455,8 +460,9 @@ def kinara(scene, x: float, y: float, size: float = 80, colours: Colours = "crim
 
 @motif("patang")
 def patang(scene, x: float, y: float, size: float = 20, colour: Colour = "red", colour2: Colour = "gold", angle: float = 0, sx: float = None, sy: float = None):
-    """A square fighter kite flown corner up, with a small tail; (x, y) its centre. With sx, sy its
-    string runs down to that point (the flyer's hand)."""
+    """A square fighter kite flown corner up, with a small tail; (x, y) is its centre.
+
+    With sx, sy its string runs down to that point (the flyer's hand)."""
     if sx is not None and sy is not None:
         scene.add('<path d="M%s,%s Q%s,%s %s,%s" stroke="#f4f0e0" stroke-width="0.5" fill="none" opacity="0.8"/>'
               % (number_text(x), number_text(scene.svg_y(y - size * 0.25)), number_text((x + sx) / 2 + 6), number_text(scene.svg_y((y + sy) / 2 - 4)), number_text(sx), number_text(scene.svg_y(sy))))

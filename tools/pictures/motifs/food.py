@@ -6,6 +6,7 @@ from .registry import Colour, motif
 
 @motif("apple")
 def apple(scene, x: float, y: float, size: float = 12, colour: Colour = "red"):
+    """An apple with its stalk and a leaf."""
     scene.add('<g transform="%s"><path d="M0,-14 C-5,-17 -11,-14 -11,-7 C-11,0 -5,3 0,1 C5,3 11,0 11,-7 C11,-14 5,-17 0,-14 Z" fill="%s"/>'
           '<path d="M0,-14 Q1,-18 3,-20" stroke="#5a3a20" stroke-width="1.2" fill="none"/><path d="M1,-17 Q6,-21 9,-17 Q5,-15 1,-17 Z" fill="#5aa040"/></g>'
           % (scene.at(x, y, size / 16), scene.rad([lighten(colour, 0.4), colour, shade(colour, 0.6)], 0.35, 0.35, 0.75)))
@@ -65,8 +66,7 @@ def zeppole(scene, x: float, y: float, size: float = 60):
 
 @motif("grill")
 def grill(scene, x: float, y: float, size: float = 50, fish: int = 5):
-    """A street grill on legs, glowing charcoal under a grid with sardines laid across it, and
-    smoke rising; s is its width."""
+    """A street grill on legs, glowing charcoal under a grid with sardines laid across it, and smoke rising; size is its width."""
     metal = scene.lit("#4a4a52")
     parts = ['<path d="M-20,-16 L-23,0 M20,-16 L23,0 M-12,-16 L-13,0 M12,-16 L13,0" stroke="%s" stroke-width="1.6"/>' % metal,
          '<path d="M-25,-24 L25,-24 L22,-15 L-22,-15 Z" fill="%s"/>' % scene.lin([lighten(metal, 0.2), shade(metal, 0.7)]),

@@ -9,6 +9,7 @@ from .registry import Colour, motif
 
 
 def _land_colours(scene, season):
+    """The land colours of a season under this scene's light, the farthest hazed towards the sky."""
     name = "land." + season
     colours = scene.run(name)
     horizon_c = scene.run("sky.%s.%s" % (scene.time if scene.time in ("night", "dawn", "day", "dusk") else "day", scene.season))[-1]
@@ -172,6 +173,7 @@ def river(scene, x: float = 64, width: float = 30):
 
 @motif("fence")
 def fence(scene, y: float = 0, height: float = 12, colour: Colour = "#a0703e"):
+    """A wooden fence of posts and two rails across the whole picture."""
     colour = scene.lit(colour)
     posts = "".join('<rect x="%s" y="%s" width="2" height="%s"/>' % (number_text(4 + i * 12), number_text(scene.svg_y(y + height)), number_text(height)) for i in range(int(scene.width / 12) + 1))
     scene.add('<g fill="%s">%s<rect x="0" y="%s" width="%d" height="1.4"/><rect x="0" y="%s" width="%d" height="1.4"/></g>'
@@ -289,6 +291,7 @@ def fallen(scene, x: float, y: float, count: int = 8):
 
 @motif("footprints")
 def footprints(scene, count: int = 6):
+    """A trail of footprints leading away across the ground."""
     rng = random.Random(scene.code * 83)
     prints = []
     for i in range(count):

@@ -8,6 +8,7 @@ from .registry import Colour, Colours, motif
 
 @motif("basket")
 def basket(scene, x: float, y: float, size: float = 30, colour: Colour = "#b88a50"):
+    """A woven basket with a handle."""
     colour = scene.lit(colour)
     scene.add('<g transform="%s"><path d="M-16,-12 A16,16 0 0 1 16,-12" fill="none" stroke="%s" stroke-width="2"/>'
           '<path d="M-18,-12 L-14,0 L14,0 L18,-12 Z" fill="%s"/>'
@@ -17,6 +18,7 @@ def basket(scene, x: float, y: float, size: float = 30, colour: Colour = "#b88a5
 
 @motif("umbrella")
 def umbrella(scene, x: float, y: float, size: float = 30, colour: Colour = "sky"):
+    """An open umbrella with a scalloped edge and a crooked handle."""
     scene.add('<g transform="%s"><path d="M0,-28 L0,-2 Q0,2 -3,2 Q-6,2 -6,-1" fill="none" stroke="%s" stroke-width="1.4"/>'
           '<path d="M-18,-20 Q-18,-38 0,-38 Q18,-38 18,-20 Q15,-23 12,-20 Q9,-23 6,-20 Q3,-23 0,-20 Q-3,-23 -6,-20 Q-9,-23 -12,-20 Q-15,-23 -18,-20 Z" fill="%s"/></g>'
           % (scene.at(x, y, size / 40), scene.lit("#5a4a40"), scene.lin([lighten(colour, 0.3), shade(colour, 0.75)])))
@@ -112,6 +114,7 @@ def books(scene, x: float, y: float, size: float = 30, colours: Colours = "crims
 
 @motif("quill")
 def quill(scene, x: float, y: float, size: float = 40, angle: float = 20):
+    """A quill pen, its feather leaning by angle degrees."""
     scene.add('<g transform="%s"><path d="M0,0 C-2,-12 -6,-26 -2,-40 C4,-30 5,-14 0,0 Z" fill="%s"/>'
           '<path d="M0,0 C-1,-14 -2,-26 -2,-40" stroke="%s" stroke-width="0.6" fill="none"/></g>'
           % (scene.at(x, y, size / 40, angle), scene.lin(["#ffffff", "#d8d0c0"]), scene.lit("#8a7a60")))
@@ -119,6 +122,7 @@ def quill(scene, x: float, y: float, size: float = 40, angle: float = 20):
 
 @motif("scroll")
 def scroll(scene, x: float, y: float, size: float = 40, colour: Colour = "cream"):
+    """An unrolled scroll held between two rollers, lines of writing on it."""
     colour = scene.lit(colour)
     lines = "".join('<path d="M-14,%s h%s"/>' % (number_text(-22 + i * 4), number_text(28 - (i % 3) * 5)) for i in range(5))
     scene.add('<g transform="%s"><rect x="-17" y="-30" width="34" height="26" fill="%s"/>'
@@ -139,6 +143,7 @@ def lamp(scene, x: float, y: float, size: float = 30):
 
 @motif("telescope")
 def telescope(scene, x: float, y: float, size: float = 40):
+    """A brass telescope on a tripod, pointing up at the sky."""
     colour = scene.lit("#c8a050")
     scene.add('<g transform="%s"><path d="M0,-16 L-9,0 M0,-16 L9,0 M0,-16 L0,0" stroke="%s" stroke-width="1.3"/>'
           '<g transform="translate(0,-18) rotate(-32)"><rect x="-12" y="-3" width="30" height="6" rx="1" fill="%s"/>'
@@ -203,7 +208,7 @@ def kantele(scene, x: float, y: float, size: float = 50):
 
 @motif("table")
 def table(scene, x: float, y: float, size: float = 100, colour: Colour = "#f4ecd8"):
-    """A low table spread with a cloth; things set on it stand at y + 24 * s / 100."""
+    """A low table spread with a cloth; things set on it stand at y + 24 * size / 100."""
     colour = scene.lit(colour)
     scene.add('<g transform="%s"><rect x="-44" y="-24" width="88" height="4" fill="%s"/><path d="M-46,-22 L46,-22 L42,-8 L-42,-8 Z" fill="%s"/>'
           '<path d="M-42,-8 L-40,0 M42,-8 L40,0" stroke="%s" stroke-width="3"/><path d="M-46,-22 L46,-22" stroke="%s" stroke-width="1.5"/></g>'

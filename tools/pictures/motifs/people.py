@@ -18,6 +18,7 @@ def figure(scene, x: float, y: float, height: float = 30, colour: Colour = "#2a2
 
 @motif("dancers")
 def dancers(scene, y: float = 4, count: int = 4, height: float = 22, colour: Colour = "#2a2430"):
+    """A row of silhouetted people dancing across the foreground, walking and waving in turn."""
     for i in range(count):
         figure(scene, scene.width * (i + 0.5) / count, y, height * (0.9 + 0.1 * (i % 2)), colour, "wave" if i % 2 else "walk")
 
@@ -47,10 +48,12 @@ def _flame(scene, x, y, scale=1.0, glow=1):
 @motif("person")
 def person(scene, x: float, y: float, height: float = 50, robe: Colour = "#3a4a6a", skin: Colour = "#f0c8a8", hair: Colour = "#5a3a24", view: str = "front", hat: str = "none", hold: str = "none",
            sash: Colour = None, cape: Colour = None, beard: int = 0, back: Colour = None, legs: Colour = "#2a2a38", glow: int = 0, flip: int = 0):
-    """A person with a face: front view in a long robe (a girl's gown, a bishop's vestments) or side
-    view walking (legs, coat, something stuck on the back). hat: none, candles, mitre; hold: none,
-    candle, crozier, point; back: a colour for a paper fish on the back (side view). glow=1 keeps
-    the colours as if lit by the person's own candles."""
+    """A person with a face, in a long robe seen from the front or walking seen from the side.
+
+    view: front (a girl's gown, a bishop's vestments) or side (legs, coat, something stuck on the
+    back). hat: none, candles, mitre; hold: none, candle, crozier, point; back: a colour for a
+    paper fish on the back (side view). glow=1 keeps the colours as if lit by the person's own
+    candles."""
     col = scene.col if glow else scene.lit
     rc, sk, hc = col(robe), col(skin), col(hair)
     dk = "#2a2028"

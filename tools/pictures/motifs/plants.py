@@ -8,6 +8,7 @@ from .registry import Colour, Colours, motif
 
 
 def _leafy_colours(scene, season):
+    """(light, dark, highlight) colours of a broad-leaved crown in a season, None in winter."""
     return {"spring": ("#f6c8d8", "#e890b0", "#fff0f4"), "summer": ("#5aa84a", "#2e7038", "#8ccc5a"),
             "autumn": ("#e8902a", "#b84a22", "#f6c850"), "blossom": ("#f8d8e4", "#e8a0bc", "#ffffff"),
             "green": ("#7cc050", "#3a8a3a", "#a8dc68")}.get(season)
@@ -46,6 +47,7 @@ def tree(scene, x: float, y: float, height: float = 60, season: str = None, seed
 
 
 def _branches(scene, rng, x, y, ang, length, depth, width, colour):
+    """SVG of a bare branch that forks `depth` times, starting at (x, y) in local units."""
     out = []
     x2 = x + length * math.cos(math.radians(ang))
     y2 = y + length * math.sin(math.radians(ang))
@@ -93,6 +95,7 @@ def fir(scene, x: float, y: float, height: float = 60, snow: int = 0, lights: in
 
 @motif("cypress")
 def cypress(scene, x: float, y: float, height: float = 50, colour: Colour = "#2e5a3a"):
+    """A tall, narrow cypress tree."""
     colour = scene.lit(colour)
     scene.add('<g transform="%s"><path d="M0,0 C-7,-10 -6,-35 0,-%s C6,-35 7,-10 0,0 Z" fill="%s"/></g>'
           % (scene.at(x, y, height / 50), "50", scene.lin([lighten(colour, 0.2), shade(colour, 0.75)], 0, 0, 1, 0)))
@@ -112,6 +115,7 @@ def palm(scene, x, y, height=60, lean=8):
 
 
 def _flower_head(scene, kind, colour, radius):
+    """SVG of the head of a flower of a kind, centred on the origin."""
     c2 = shade(colour, 0.75)
     if kind == "tulip":
         return ('<path d="M%s,0 C%s,%s %s,%s 0,%s C%s,%s %s,%s %s,0 Q0,%s %s,0 Z" fill="%s"/>'
@@ -196,6 +200,7 @@ def flowers(scene, count: int = 8, kind: str = "daisy", colours: Colours = "whit
 
 @motif("grass")
 def grass(scene, count: int = 40, y: float = 0, height: float = 8, colour: Colour = "#4e9a40"):
+    """Blades of grass scattered along a line in the foreground."""
     rng = random.Random(scene.code * 41)
     colour = scene.lit(colour)
     blades = []
@@ -225,6 +230,7 @@ def leaves(scene, count: int = 12, colours: Colours = "#e8902a,#d0542a,#f0c040,#
 
 @motif("grapes")
 def grapes(scene, x: float, y: float, size: float = 12, colour: Colour = "#6a3a8a"):
+    """A bunch of grapes."""
     paint = scene.rad([lighten(colour, 0.45), colour, shade(colour, 0.6)], 0.35, 0.35, 0.7)
     pts = [(0, 0), (-2.2, 0.2), (2.2, 0.2), (-1.1, 2), (1.1, 2), (0, 3.8), (-3.3, -1.6), (3.3, -1.6), (0, -1.8), (-1.1, -3.4), (1.1, -3.4)]
     scene.add('<g transform="%s">%s</g>' % (scene.at(x, y, size / 10), "".join(
@@ -233,6 +239,7 @@ def grapes(scene, x: float, y: float, size: float = 12, colour: Colour = "#6a3a8
 
 @motif("shamrock")
 def shamrock(scene, x: float, y: float, size: float = 14, colour: Colour = "#3aa84a"):
+    """A three-leaved shamrock on its stalk."""
     paint = scene.rad([lighten(colour, 0.3), colour, shade(colour, 0.7)], 0.4, 0.4, 0.8)
     heart = "M0,0 C-1,-3 -6,-5 -6,-9 C-6,-12 -2,-13 0,-10 C2,-13 6,-12 6,-9 C6,-5 1,-3 0,0 Z"
     leaves_ = "".join('<path d="%s" fill="%s" transform="rotate(%d)"/>' % (heart, paint, angle) for angle in (0, 120, 240))
@@ -242,6 +249,7 @@ def shamrock(scene, x: float, y: float, size: float = 14, colour: Colour = "#3aa
 
 @motif("mushroom")
 def mushroom(scene, x: float, y: float, size: float = 10, colour: Colour = "#d04030"):
+    """A toadstool with a spotted cap."""
     colour = scene.lit(colour)
     scene.add('<g transform="%s"><path d="M-2,0 L-1.5,-6 L1.5,-6 L2,0 Z" fill="%s"/>'
           '<path d="M-7,-5 Q-7,-13 0,-13 Q7,-13 7,-5 Z" fill="%s"/>'
@@ -316,6 +324,7 @@ def bamboo(scene, x: float, y: float = 0, height: float = 140, lean: float = 6, 
 
 @motif("haystack")
 def haystack(scene, x: float, y: float, size: float = 30):
+    """A rounded haystack with wisps of straw."""
     colour = scene.lit("#e0b85a")
     strands = "".join('<path d="M%s,%s q2,-3 4,-1" stroke="%s" stroke-width="0.6" fill="none"/>' % (number_text(-10 + (i * 7) % 20), number_text(-4 - (i * 5) % 20), shade(colour, 0.7)) for i in range(10))
     scene.add('<g transform="%s"><path d="M-16,0 C-16,-14 -10,-28 0,-28 C10,-28 16,-14 16,0 Z" fill="%s"/>%s<path d="M-1,-28 L0,-32 L1,-28" stroke="%s" stroke-width="1"/></g>'
@@ -335,6 +344,7 @@ def leaf_pair(scene, x: float, y: float, size: float = 20, colour: Colour = "#4a
 
 @motif("thistle")
 def thistle(scene, x: float, y: float, height: float = 40, colour: Colour = "#9a5ab8"):
+    """A thistle: spiny leaves on a stem topped with a purple flower head."""
     stem = scene.lit("#5a8a5a")
     scene.add('<g transform="%s"><path d="M0,0 L0,-30" stroke="%s" stroke-width="1.6"/>'
           '<path d="M0,-12 l-9,-4 l3,3 l-5,0 l6,3 Z M0,-18 l9,-4 l-3,3 l5,0 l-6,3 Z" fill="%s"/>'

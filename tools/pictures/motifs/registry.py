@@ -33,10 +33,12 @@ class Numbers:
 
 
 def _items(value):
+    """The entries of a list argument: given as a list already, or as text separated by commas."""
     return value if isinstance(value, (list, tuple)) else str(value).split(",")
 
 
 def _convert(kind, scene, value):
+    """A value turned into the kind its motif declares (see the module notes)."""
     if value is None:
         return None
     if kind is Colour:

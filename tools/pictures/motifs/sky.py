@@ -62,6 +62,7 @@ def sparkle_svg(scene, x, y, radius, colour):
 
 @motif("sparkle")
 def sparkle(scene, x: float, y: float, radius: float = 3, colour: Colour = "white"):
+    """A four-pointed twinkle of light in a soft glow; (x, y) is its centre."""
     scene.add(sparkle_svg(scene, x, scene.svg_y(y), radius, colour))
 
 
@@ -166,8 +167,7 @@ def meteor(scene, x: float, y: float, length: float = 30, angle: float = 210, co
 
 @motif("meteors")
 def meteors(scene, count: int = 5, angle: float = 215, rx: float = None, ry: float = None, length: float = 30, spread: float = 70):
-    """Shooting stars falling at about the same angle, or, given a radiant (rx, ry), flying out
-    from that point of the sky as a shower's do."""
+    """Shooting stars at about the same angle, or flying out from a radiant (rx, ry) as in a shower."""
     rng = random.Random(scene.code * 5 + 3)
     for i in range(count):
         if rx is None or ry is None:
@@ -184,6 +184,7 @@ def meteors(scene, count: int = 5, angle: float = 215, rx: float = None, ry: flo
 
 @motif("comet")
 def comet(scene, x: float, y: float, length: float = 40, angle: float = 200):
+    """A comet: a bright head with a long pale tail streaming away from its direction of travel."""
     tail = scene.lin([(0, "#a0c8ff", 0), (0.8, "#dcecff", 0.55), (1, "#ffffff", 0.9)], 0, 0, 1, 0)
     scene.add('<g transform="%s"><path d="M%s,-6 Q%s,-1 0,-1.6 L0,1.6 Q%s,1 %s,5 Z" fill="%s"/>'
           '<circle r="5" fill="%s"/><circle r="1.7" fill="#ffffff"/></g>'
@@ -193,8 +194,7 @@ def comet(scene, x: float, y: float, length: float = 40, angle: float = 200):
 
 @motif("planet")
 def planet(scene, x: float, y: float, radius: float = 9, colour: Colour = "#e0b878", ring: int = 1):
-    """A planet; ring=1 gives it broad rings, ring=2 faint thin rings seen nearly upright, as for a
-    planet tipped on its side."""
+    """A planet; ring=1 gives it broad rings, ring=2 thin ones seen nearly upright (a tipped planet)."""
     body = scene.rad([lighten(colour, 0.4), colour, shade(colour, 0.5)], 0.35, 0.35, 0.75)
     if ring == 2:
         back = '<path d="M0,%s A%s,%s 0 0 1 0,%s" fill="none" stroke="#c8e0e8" stroke-width="0.5" opacity="0.45"/>' % (number_text(-radius * 1.8), number_text(radius * 0.3), number_text(radius * 1.8), number_text(radius * 1.8))
@@ -230,6 +230,7 @@ def clouds(scene, x: float, y: float, width: float = 40, colour: Colour = None, 
 
 @motif("rainbow")
 def rainbow(scene, x: float, y: float, radius: float = 60, opacity: float = 0.55):
+    """A rainbow arching over (x, y), faint unless opacity is raised."""
     colours = ["#e85050", "#f39a3a", "#f4dc4a", "#5cc05a", "#4a8ce0", "#7a5ac8"]
     arcs = []
     for i, colour in enumerate(colours):
@@ -241,6 +242,7 @@ def rainbow(scene, x: float, y: float, radius: float = 60, opacity: float = 0.55
 
 @motif("rain")
 def rain(scene, count: int = 60, colour: Colour = "#b8c8e0"):
+    """Streaks of rain falling slantwise over the whole picture."""
     rng = random.Random(scene.code * 11)
     lines = []
     for i in range(count):
@@ -253,6 +255,7 @@ def rain(scene, count: int = 60, colour: Colour = "#b8c8e0"):
 
 @motif("snowfall")
 def snowfall(scene, count: int = 40, low: float = 0):
+    """Snowflakes falling over the picture, down to the height low."""
     rng = random.Random(scene.code * 17)
     dots = []
     for i in range(count):
@@ -265,6 +268,7 @@ def snowfall(scene, count: int = 40, low: float = 0):
 
 @motif("mist")
 def mist(scene, y: float = None, height: float = 14, colour: Colour = "#ffffff", opacity: float = 0.35):
+    """A band of soft mist lying across the picture at height y (the horizon unless given)."""
     if y is None:
         y = scene.horizon
     paint = scene.lin([(0, colour, 0), (0.5, colour, opacity), (1, colour, 0)])

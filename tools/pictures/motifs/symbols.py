@@ -9,7 +9,7 @@ from .registry import Colour, Colours, motif
 
 @motif("heart")
 def heart(scene, x: float, y: float, size: float = 16, colour: Colour = "red", glow: int = 0):
-    """A heart; y is its centre, s its width."""
+    """A heart; y is its centre, size its width."""
     paint = scene.rad([lighten(colour, 0.45), colour, shade(colour, 0.7)], 0.35, 0.3, 0.75)
     halo = '<circle r="16" fill="%s"/>' % scene.glow(colour, 0.4) if glow else ""
     scene.add('<g transform="%s">%s<path d="M0,9 C-4,5 -10,1 -10,-4 C-10,-8 -7,-10 -4.5,-10 C-2.5,-10 -0.8,-8.8 0,-7 '
@@ -47,6 +47,7 @@ def bunting(scene, y: float = None, colours: Colours = "red,gold,blue,green", co
 @motif("flag")
 def flag(scene, x: float, y: float, height: float = 50, colours: Colours = "red,white,blue", vertical: int = 0, saltire: Colour = None, canton: Colour = None, emblem: Colour = None, cross: Colour = None, cross2: Colour = None, stars: int = 20, seal: Colour = None):
     """A flag of plain stripes waving on a pole; colours from top to bottom (or left to right).
+
     saltire=colour lays a diagonal cross over it; canton=colour a starred corner; emblem=colour a
     maple leaf in the middle (seal=colour a round badge); cross=colour and cross2=colour a Nordic
     cross with its inner line."""
@@ -91,12 +92,14 @@ def flag(scene, x: float, y: float, height: float = 50, colours: Colours = "red,
 
 @motif("key")
 def key(scene, x: float, y: float, size: float = 24, colour: Colour = "gold"):
+    """An old-fashioned key with a round bow, lying on its side."""
     scene.add('<g transform="%s" fill="none" stroke="%s" stroke-width="2"><circle cx="-10" cy="0" r="5"/><path d="M-5,0 L12,0 M8,0 L8,4 M11,0 L11,4"/></g>'
           % (scene.at(x, y, size / 24), colour))
 
 
 @motif("musicnotes")
 def music_notes(scene, x: float, y: float, size: float = 20, colour: Colour = "gold"):
+    """A pair of beamed quavers, as a sign of music."""
     scene.add('<g transform="%s" fill="%s"><ellipse cx="-6" cy="0" rx="3" ry="2.2" transform="rotate(-20 -6 0)"/><path d="M-3.2,-0.5 L-3.2,-16 L8,-19 L8,-4" fill="none" stroke="%s" stroke-width="1.2"/>'
           '<ellipse cx="5.2" cy="-3.5" rx="3" ry="2.2" transform="rotate(-20 5.2 -3.5)"/><path d="M-3.2,-16 L8,-19 L8,-16 L-3.2,-13 Z"/></g>'
           % (scene.at(x, y, size / 20), colour, colour))
@@ -114,6 +117,7 @@ def archery_bow(scene, x: float, y: float, size: float = 40, angle: float = 0):
 
 @motif("seal")
 def wax_seal(scene, x: float, y: float, radius: float = 6, colour: Colour = "crimson"):
+    """A round wax seal with a raised rim and an impressed mark; (x, y) is its centre."""
     scene.add('<g transform="%s"><path d="M-2,0 L-4,12 L0,9 L2,13 L3,0" fill="%s"/><circle r="%s" fill="%s"/><circle r="%s" fill="none" stroke="%s" stroke-width="0.8"/></g>'
           % (scene.at(x, y), shade(colour, 0.8), number_text(radius), scene.rad([lighten(colour, 0.3), colour, shade(colour, 0.7)], 0.4, 0.4, 0.7), number_text(radius * 0.6), lighten(colour, 0.3)))
 
@@ -177,6 +181,7 @@ def shield(scene, x: float, y: float, size: float = 30, colour: Colour = "red", 
 
 @motif("arrows")
 def arrows(scene, count: int = 6, angle: float = 200):
+    """A volley of arrows flying across the sky at about the same angle."""
     rng = random.Random(scene.code * 103)
     out = []
     for i in range(count):

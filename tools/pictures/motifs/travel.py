@@ -8,6 +8,7 @@ from .registry import Colour, motif
 
 @motif("rocket")
 def rocket(scene, x: float, y: float, size: float = 50, angle: float = 0):
+    """A space rocket climbing on a flame, turned by angle degrees."""
     scene.add('<g transform="%s"><path d="M-6,6 C-5,14 0,22 0,26 C0,22 5,14 6,6 Z" fill="%s"/>'
           '<path d="M0,-30 C8,-22 8,-6 6,6 L-6,6 C-8,-6 -8,-22 0,-30 Z" fill="%s"/>'
           '<path d="M-6,-2 L-12,8 L-6,6 Z M6,-2 L12,8 L6,6 Z" fill="#c83a3a"/><circle cx="0" cy="-14" r="3" fill="#4a8ad0" stroke="#c8ccd8" stroke-width="1"/></g>'
@@ -107,8 +108,9 @@ def biplane(scene, x: float, y: float, size: float = 60, colour: Colour = "#e8dc
 
 @motif("montgolfier")
 def montgolfier(scene, x: float, y: float, size: float = 90, colour: Colour = "#2a4a9a", trim: Colour = "gold"):
-    """The tall early balloon, blue with gold garlands, its open cage showing a sheep, a duck and a
-    rooster; y is the envelope's middle, s its whole height."""
+    """The tall early balloon, blue with gold garlands, a sheep, a duck and a rooster in its cage.
+
+    y is the envelope's middle, size its whole height."""
     env = "M0,-34 C16,-34 23,-22 22,-8 C21,4 12,12 8,18 L-8,18 C-12,12 -21,4 -22,-8 C-23,-22 -16,-34 0,-34 Z"
     clip = scene.uid("m")
     scene.defs.append('<clipPath id="%s"><path d="%s"/></clipPath>' % (clip, env))
@@ -136,8 +138,9 @@ def montgolfier(scene, x: float, y: float, size: float = 90, colour: Colour = "#
 
 @motif("oxcart")
 def oxcart(scene, x: float, y: float, size: float = 60, colour: Colour = "#2a2226", leaves: Colour = "#4a9a4a"):
-    """A court carriage on two great wheels, its roof hung with heart-shaped leaves, drawn by a
-    black ox; y is the ground, s its whole length."""
+    """A court carriage on two great wheels, its roof hung with leaves, drawn by a black ox.
+
+    y is the ground, size its whole length."""
     colour = scene.lit(colour)
     gold = scene.col("gold")
     lc = scene.lit(leaves)
