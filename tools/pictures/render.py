@@ -17,19 +17,37 @@ class ToolMissing(RuntimeError):
 def check_tools():
     missing = [tool for tool in ("rsvg-convert", "pngquant") if shutil.which(tool) is None]
     if missing:
-        raise ToolMissing("missing program(s): %s (Debian packages librsvg2-bin and pngquant)" % ", ".join(missing))
+        raise ToolMissing(
+            "missing program(s): %s (Debian packages librsvg2-bin and pngquant)"
+            % ", ".join(missing)
+        )
 
 
 def svg_to_rgba(svg, width, height):
     """Render SVG text at exactly width x height pixels; returns an RGBA Image (transparent where nothing is drawn)."""
     proc = subprocess.run(
-        ["rsvg-convert", "--format=png", "--width=%d" % width, "--height=%d" % height, "--dpi-x=96", "--dpi-y=96"],
-        input=svg.encode("utf-8"), stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=_ENV)
+        [
+            "rsvg-convert",
+            "--format=png",
+            "--width=%d" % width,
+            "--height=%d" % height,
+            "--dpi-x=96",
+            "--dpi-y=96",
+        ],
+        input=svg.encode("utf-8"),
+        stdout=subprocess.PIPE,
+        stderr=subprocess.PIPE,
+        env=_ENV,
+    )
     if proc.returncode != 0:
-        raise RuntimeError("rsvg-convert failed: %s" % proc.stderr.decode("utf-8", "replace").strip())
+        raise RuntimeError(
+            "rsvg-convert failed: %s" % proc.stderr.decode("utf-8", "replace").strip()
+        )
     img = rasters.read_png(proc.stdout)
     if img.width != width or img.height != height:
-        raise RuntimeError("rsvg-convert gave %dx%d instead of %dx%d" % (img.width, img.height, width, height))
+        raise RuntimeError(
+            "rsvg-convert gave %dx%d instead of %dx%d" % (img.width, img.height, width, height)
+        )
     return img
 
 
@@ -40,7 +58,7 @@ def over_black(img):
     for i in range(0, len(px), 4):
         alpha = px[i + 3]
         if alpha == 255:
-            out[i:i + 4] = px[i:i + 4]
+            out[i : i + 4] = px[i : i + 4]
         elif alpha:
             # rsvg-convert writes straight (non-premultiplied) alpha
             out[i] = (px[i] * alpha + 127) // 255
@@ -58,10 +76,18 @@ def quantise(img, colours=256, dither=True):
     if not dither:
         args.append("--nofs")
     args += [str(colours), "-"]
-    proc = subprocess.run(args, input=rasters.write_png(img, alpha=False), stdout=subprocess.PIPE,
-                          stderr=subprocess.PIPE, env=_ENV)
+    proc = subprocess.run(
+        args,
+        input=rasters.write_png(img, alpha=False),
+        stdout=subprocess.PIPE,
+        stderr=subprocess.PIPE,
+        env=_ENV,
+    )
     if proc.returncode != 0:
-        raise RuntimeError("pngquant failed (%d): %s" % (proc.returncode, proc.stderr.decode("utf-8", "replace").strip()))
+        raise RuntimeError(
+            "pngquant failed (%d): %s"
+            % (proc.returncode, proc.stderr.decode("utf-8", "replace").strip())
+        )
     out = rasters.read_png(proc.stdout)
     if not isinstance(out, rasters.IndexedImage):
         raise RuntimeError("pngquant did not return a palette image")
@@ -77,7 +103,10 @@ def ensure_colour(picture, rgb):
     if len(picture.palette) < 256:
         picture.palette.append(rgb)
         return len(picture.palette) - 1
-    best = min(range(len(picture.palette)), key=lambda i: sum((a - b) ** 2 for a, b in zip(picture.palette[i], rgb)))
+    best = min(
+        range(len(picture.palette)),
+        key=lambda i: sum((a - b) ** 2 for a, b in zip(picture.palette[i], rgb)),
+    )
     picture.palette[best] = rgb
     return best
 

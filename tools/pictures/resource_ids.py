@@ -11,7 +11,9 @@ import re
 HERE = os.path.dirname(os.path.abspath(__file__))
 HEADER = os.path.join(os.path.dirname(os.path.dirname(HERE)), "resources", "resource.h")
 
-_DEFINE = re.compile(r"^\s*#\s*define\s+([A-Za-z_]\w*)\s+(-?(?:0[xX][0-9a-fA-F]+|\d+))\s*(?://.*|/\*.*)?$")
+_DEFINE = re.compile(
+    r"^\s*#\s*define\s+([A-Za-z_]\w*)\s+(-?(?:0[xX][0-9a-fA-F]+|\d+))\s*(?://.*|/\*.*)?$"
+)
 
 
 def read_defines(path=HEADER):

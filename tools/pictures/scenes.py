@@ -29,7 +29,7 @@ class Description:
         self.title = title
         self.source = source
         self.line = line
-        self.statements = []   # (line number, name, positional args, keyword args)
+        self.statements = []  # (line number, name, positional args, keyword args)
 
 
 def _value(tok):
@@ -57,15 +57,23 @@ def parse(path):
             if not line[0].isspace():
                 parts = line.split(None, 1)
                 if not parts[0].isdigit():
-                    raise DescriptionError("%s:%d: a picture line must start with its number, not '%s'" % (path, no, parts[0]))
+                    raise DescriptionError(
+                        "%s:%d: a picture line must start with its number, not '%s'"
+                        % (path, no, parts[0])
+                    )
                 key = int(parts[0])
                 if key in out:
-                    raise DescriptionError("%s:%d: %s is described twice (first at line %d)" % (path, no, parts[0], out[key].line))
+                    raise DescriptionError(
+                        "%s:%d: %s is described twice (first at line %d)"
+                        % (path, no, parts[0], out[key].line)
+                    )
                 cur = Description(key, parts[1].strip() if len(parts) > 1 else "", path, no)
                 out[key] = cur
                 continue
             if cur is None:
-                raise DescriptionError("%s:%d: drawing statement before the first picture line" % (path, no))
+                raise DescriptionError(
+                    "%s:%d: drawing statement before the first picture line" % (path, no)
+                )
             toks = line.split()
             args, kw = [], {}
             for token in toks[1:]:
@@ -85,9 +93,13 @@ def _strip_comment(raw):
     while i < len(raw):
         ch = raw[i]
         if ch == "#" and (i == 0 or raw[i - 1].isspace()):
-            word = raw[i + 1:i + 7]
-            if len(word) == 6 and all(colour in "0123456789abcdefABCDEF" for colour in word) and (i + 7 >= len(raw) or not raw[i + 7].isalnum()):
-                out.append(raw[i:i + 7])
+            word = raw[i + 1 : i + 7]
+            if (
+                len(word) == 6
+                and all(colour in "0123456789abcdefABCDEF" for colour in word)
+                and (i + 7 >= len(raw) or not raw[i + 7].isalnum())
+            ):
+                out.append(raw[i : i + 7])
                 i += 7
                 continue
             break
@@ -104,7 +116,9 @@ def read_palette(path):
                 continue
             toks = _strip_comment(raw).split()
             if len(toks) < 2:
-                raise DescriptionError("%s:%d: a colour line needs a name and a colour" % (path, no))
+                raise DescriptionError(
+                    "%s:%d: a colour line needs a name and a colour" % (path, no)
+                )
             pal[toks[0]] = toks[1] if len(toks) == 2 else toks[1:]
     return pal
 
@@ -113,8 +127,15 @@ def arch_path(width, height):
     """The arched panel outline: straight sides, a round top, open below the bottom edge."""
     radius = (width - 2) / 2.0
     return "M1,%s L1,%s A%s,%s 0 0 1 %s,%s L%s,%s Z" % (
-        motifs.number_text(height + 2), motifs.number_text(1 + radius), motifs.number_text(radius), motifs.number_text(radius), motifs.number_text(width - 1), motifs.number_text(1 + radius),
-        motifs.number_text(width - 1), motifs.number_text(height + 2))
+        motifs.number_text(height + 2),
+        motifs.number_text(1 + radius),
+        motifs.number_text(radius),
+        motifs.number_text(radius),
+        motifs.number_text(width - 1),
+        motifs.number_text(1 + radius),
+        motifs.number_text(width - 1),
+        motifs.number_text(height + 2),
+    )
 
 
 def compose(desc, palette, frame_template, default_size=(128, 200), code=None, label=None):
@@ -132,7 +153,9 @@ def compose(desc, palette, frame_template, default_size=(128, 200), code=None, l
                 else:
                     height = int(size_text)
             except ValueError:
-                raise DescriptionError("%s:%d: size wants H or WxH, not '%s'" % (desc.source, no, size_text))
+                raise DescriptionError(
+                    "%s:%d: size wants H or WxH, not '%s'" % (desc.source, no, size_text)
+                )
         elif name == "frame":
             frame = str(args[0]) if args else "arch"
         else:
@@ -142,7 +165,9 @@ def compose(desc, palette, frame_template, default_size=(128, 200), code=None, l
     for no, name, args, kw in todo:
         fn = motifs.MOTIFS.get(name)
         if fn is None:
-            raise DescriptionError("%s:%d: unknown motif '%s' in %s" % (desc.source, no, name, label))
+            raise DescriptionError(
+                "%s:%d: unknown motif '%s' in %s" % (desc.source, no, name, label)
+            )
         try:
             fn(scene, *args, **kw)
         except (TypeError, ValueError, KeyError) as exc:
@@ -156,9 +181,19 @@ def finish(scene, frame_template):
     defs = "".join(scene.defs)
     body = "".join(scene.body)
     if scene.frame == "none":
-        return ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d"><defs>%s</defs>%s</svg>'
-                % (width, height, width, height, defs, body))
+        return (
+            '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d"><defs>%s</defs>%s</svg>'
+            % (width, height, width, height, defs, body)
+        )
     tpl = string.Template(frame_template)
     mid = width / 2.0
-    return tpl.substitute(W=width, H=height, PANEL=arch_path(width, height), DEFS=defs, SCENE=body,
-                          MID=motifs.number_text(mid), KL=motifs.number_text(mid - 3), KR=motifs.number_text(mid + 3))
+    return tpl.substitute(
+        W=width,
+        H=height,
+        PANEL=arch_path(width, height),
+        DEFS=defs,
+        SCENE=body,
+        MID=motifs.number_text(mid),
+        KL=motifs.number_text(mid - 3),
+        KR=motifs.number_text(mid + 3),
+    )

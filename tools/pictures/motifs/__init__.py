@@ -24,10 +24,55 @@ The motifs live in one module per theme:
 """
 
 # importing the theme modules registers their motifs
-from . import animals, buildings, festivals, food, land, objects, people, plants, sky, symbols, travel
-from .canvas import Scene, hex_rgb, lighten, mix, number_text, polyline, rgb_hex, shade, smooth_path, star_points
+from . import (
+    animals,
+    buildings,
+    festivals,
+    food,
+    land,
+    objects,
+    people,
+    plants,
+    sky,
+    symbols,
+    travel,
+)
+from .canvas import (
+    Scene,
+    hex_rgb,
+    lighten,
+    mix,
+    number_text,
+    polyline,
+    rgb_hex,
+    shade,
+    smooth_path,
+    star_points,
+)
 from .registry import MOTIFS, motif
 
-__all__ = ["MOTIFS", "motif", "Scene", "hex_rgb", "lighten", "mix", "number_text", "polyline", "rgb_hex", "shade", "smooth_path",
-           "star_points", "animals", "buildings", "festivals", "food", "land", "objects", "people", "plants",
-           "sky", "symbols", "travel"]
+__all__ = [
+    "MOTIFS",
+    "motif",
+    "Scene",
+    "hex_rgb",
+    "lighten",
+    "mix",
+    "number_text",
+    "polyline",
+    "rgb_hex",
+    "shade",
+    "smooth_path",
+    "star_points",
+    "animals",
+    "buildings",
+    "festivals",
+    "food",
+    "land",
+    "objects",
+    "people",
+    "plants",
+    "sky",
+    "symbols",
+    "travel",
+]

@@ -15,7 +15,7 @@ def number_text(value):
 def hex_rgb(colour):
     """#rrggbb as a (red, green, blue) tuple of 0..255."""
     digits = colour.lstrip("#")
-    return tuple(int(digits[i:i + 2], 16) for i in (0, 2, 4))
+    return tuple(int(digits[i : i + 2], 16) for i in (0, 2, 4))
 
 
 def rgb_hex(rgb):
@@ -70,7 +70,10 @@ class Scene:
         if rotate:
             transform += " rotate(%s)" % number_text(rotate)
         if scale != 1.0 or flip:
-            transform += " scale(%s,%s)" % (number_text(-scale if flip else scale), number_text(scale))
+            transform += " scale(%s,%s)" % (
+                number_text(-scale if flip else scale),
+                number_text(scale),
+            )
         return transform
 
     # -- colours
@@ -124,8 +127,18 @@ class Scene:
 
         def build(gid):
             units = ' gradientUnits="userSpaceOnUse"' if user else ""
-            return '<linearGradient id="%s" x1="%s" y1="%s" x2="%s" y2="%s"%s>%s</linearGradient>' % (
-                gid, number_text(x1), number_text(y1), number_text(x2), number_text(y2), units, stops)
+            return (
+                '<linearGradient id="%s" x1="%s" y1="%s" x2="%s" y2="%s"%s>%s</linearGradient>'
+                % (
+                    gid,
+                    number_text(x1),
+                    number_text(y1),
+                    number_text(x2),
+                    number_text(y2),
+                    units,
+                    stops,
+                )
+            )
 
         return self._cached(key, build)
 
@@ -138,8 +151,18 @@ class Scene:
         key = ("rad", stops, cx, cy, radius, fx, fy)
 
         def build(gid):
-            return '<radialGradient id="%s" cx="%s" cy="%s" r="%s" fx="%s" fy="%s">%s</radialGradient>' % (
-                gid, number_text(cx), number_text(cy), number_text(radius), number_text(fx), number_text(fy), stops)
+            return (
+                '<radialGradient id="%s" cx="%s" cy="%s" r="%s" fx="%s" fy="%s">%s</radialGradient>'
+                % (
+                    gid,
+                    number_text(cx),
+                    number_text(cy),
+                    number_text(radius),
+                    number_text(fx),
+                    number_text(fy),
+                    stops,
+                )
+            )
 
         return self._cached(key, build)
 
@@ -188,7 +211,10 @@ def smooth_path(points):
         p3 = pts[i + 2] if i + 2 < len(pts) else p2
         c1 = (p1[0] + (p2[0] - p0[0]) / 6, p1[1] + (p2[1] - p0[1]) / 6)
         c2 = (p2[0] - (p3[0] - p1[0]) / 6, p2[1] - (p3[1] - p1[1]) / 6)
-        path.append("C%s,%s %s,%s %s,%s" % tuple(number_text(v) for v in (c1[0], c1[1], c2[0], c2[1], p2[0], p2[1])))
+        path.append(
+            "C%s,%s %s,%s %s,%s"
+            % tuple(number_text(v) for v in (c1[0], c1[1], c2[0], c2[1], p2[0], p2[1]))
+        )
     return " ".join(path)
 
 
@@ -206,5 +232,17 @@ def leaf_path(size):
     """Path data of a pointed leaf `size` long each way from its middle, pointing up."""
     return "M0,%s C%s,%s %s,%s 0,%s C%s,%s %s,%s 0,%s Z" % tuple(
         number_text(v)
-        for v in (size, -size * 0.8, size * 0.4, -size * 0.6, -size * 0.6, -size, size * 0.6, -size * 0.6, size * 0.8,
-                  size * 0.4, size))
+        for v in (
+            size,
+            -size * 0.8,
+            size * 0.4,
+            -size * 0.6,
+            -size * 0.6,
+            -size,
+            size * 0.6,
+            -size * 0.6,
+            size * 0.8,
+            size * 0.4,
+            size,
+        )
+    )
