@@ -488,10 +488,6 @@ def test_drawing_statements_are_converted_or_refused_with_their_line():
             )
 
 
-# motifs kept for day pictures that are being redrawn and do not use them yet
-WAITING_MOTIFS = {"aurora", "bow", "branch", "fence", "lantern", "mapleleaf", "web"}
-
-
 def test_every_motif_is_drawn_in_some_picture():
     sys.path.insert(0, HERE)
     import motifs
@@ -507,15 +503,12 @@ def test_every_motif_is_drawn_in_some_picture():
     with open(os.path.join(HERE, "fixed.py"), encoding="utf-8") as fh:
         called_by_fixed = set(re.findall(r"\b(\w+)\(", fh.read()))
     used.update(name for name, fn in motifs.MOTIFS.items() if fn.__name__ in called_by_fixed)
-    unused = sorted(set(motifs.MOTIFS) - used - WAITING_MOTIFS)
+    unused = sorted(set(motifs.MOTIFS) - used)
     assert not unused, "motifs that no picture draws: %s" % unused
     undocumented = sorted(
         name for name, fn in motifs.MOTIFS.items() if not (fn.__doc__ or "").strip()
     )
     assert not undocumented, "motifs without a line saying what they draw: %s" % undocumented
-    assert not WAITING_MOTIFS - set(motifs.MOTIFS), "kept motifs that are gone: %s" % sorted(
-        WAITING_MOTIFS - set(motifs.MOTIFS)
-    )
 
 
 def _described():

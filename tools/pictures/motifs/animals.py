@@ -7,9 +7,32 @@ from .canvas import leaf_path, lighten, number_text, polyline, shade
 from .registry import Colour, motif
 
 
+def perched_bird(scene, x, y, flip, scale=1):
+    """A small bird perched on a wire or twig at SVG (x, y), facing left (right when flip is true)."""
+    colour = "#1e2236" if scene.time == "day" else "#0a0c18"
+    return (
+        '<g transform="translate(%s,%s) scale(%s,%s)"><path d="M-1,-1 C-1,-5 3,-6 4,-4 L6,-4.5 L4,-3 C4,-1 2,0 -1,0 L-5,1.5 L-4,0.5 L-6,0.8 Z" fill="%s"/>'
+        '<path d="M1.5,-2.5 C2,-1.5 3,-1 4,-2" fill="#f4ead8"/></g>'
+        % (
+            number_text(x),
+            number_text(y),
+            number_text(-scale if flip else scale),
+            number_text(scale),
+            colour,
+        )
+    )
+
+
 @motif("bird")
-def bird(scene, x: float, y: float, size: float = 8, colour: Colour = None, flap: int = 0):
-    """A bird in flight, drawn as a dark "m" of two wing strokes; flap=1 draws its wings down."""
+def bird(
+    scene, x: float, y: float, size: float = 8, colour: Colour = None, flap: int = 0, perch: int = 0
+):
+    """A bird in flight, drawn as a dark "m" of two wing strokes; flap=1 draws its wings down.
+
+    perch=1 draws it sitting instead (perch=-1 facing right), its feet at (x, y)."""
+    if perch:
+        scene.add(perched_bird(scene, x, scene.svg_y(y), perch < 0, size / 8))
+        return
     colour = (
         colour
         if colour

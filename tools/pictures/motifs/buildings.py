@@ -2,6 +2,7 @@
 
 import random
 
+from .animals import perched_bird
 from .canvas import lighten, mix, number_text, shade
 from .registry import Colour, Colours, Numbers, motif
 
@@ -364,18 +365,8 @@ def telegraph(
                 + along * along * (x2 + off)
             )
             by = (1 - along) ** 2 * wy + 2 * (1 - along) * along * (wy - 22) + along * along * wy
-            parts.append(_swallow(scene, bx, scene.svg_y(by), rng.random() < 0.5))
+            parts.append(perched_bird(scene, bx, scene.svg_y(by), rng.random() < 0.5))
     scene.add("".join(parts))
-
-
-def _swallow(scene, x, y, flip):
-    """A swallow perched on a wire at SVG (x, y), facing left (right when flip is true)."""
-    colour = "#1e2236" if scene.time == "day" else "#0a0c18"
-    return (
-        '<g transform="translate(%s,%s) scale(%s,1)"><path d="M-1,-1 C-1,-5 3,-6 4,-4 L6,-4.5 L4,-3 C4,-1 2,0 -1,0 L-5,1.5 L-4,0.5 L-6,0.8 Z" fill="%s"/>'
-        '<path d="M1.5,-2.5 C2,-1.5 3,-1 4,-2" fill="#f4ead8"/></g>'
-        % (number_text(x), number_text(y), "-1" if flip else "1", colour)
-    )
 
 
 @motif("bridge")
@@ -1278,7 +1269,7 @@ def passage_tomb(
         % scene.lin([quartz, shade(quartz, 0.85)]),
     ]
     pebbles = []
-    for i in range(40):
+    for i in range(int(40 * max(1, scale))):
         px = rng.uniform(-42, 42)
         top = -2 - 20.5 * (1 - (px / 48.0) ** 2)
         py = rng.uniform(top + 1.5, -3)
@@ -1413,5 +1404,133 @@ def tvtower(scene, x: float, y: float, height: float = 150):
             win,
             shade(colour, 0.9),
             scene.lit("#e8e0d8"),
+        )
+    )
+
+
+@motif("shaheedminar")
+def shaheed_minar(scene, x: float, y: float, size: float = 80, sun: Colour = "#d8283a"):
+    """The martyrs' monument of Dhaka: white frames of slender columns before a red sun.
+
+    The tall middle frame bends forward at the top like a mother bowing over her children,
+    two lower frames stand at each side; y is the top of its steps, size its height."""
+    white = scene.lit("#f4f2ec")
+    side = shade(white, 0.86)
+    bend = shade(white, 0.78)
+    parts = ['<circle cx="0" cy="-52" r="20" fill="%s"/>' % scene.lit(sun)]
+    # steps
+    parts.append(
+        '<rect x="-50" y="0" width="100" height="3" fill="%s"/><rect x="-44" y="-2" width="88" height="2.4" fill="%s"/>'
+        % (shade(white, 0.7), shade(white, 0.8))
+    )
+
+    def frame(left, right, top, colour, bars=3, stroke=2.2):
+        out = [
+            '<path d="M%s,-2 V%s M%s,-2 V%s M%s,%s H%s" stroke="%s" stroke-width="%s" fill="none"/>'
+            % tuple(
+                number_text(v) if not isinstance(v, str) else v
+                for v in (
+                    left,
+                    top,
+                    right,
+                    top,
+                    left - stroke / 2,
+                    top,
+                    right + stroke / 2,
+                    colour,
+                    stroke,
+                )
+            )
+        ]
+        for i in range(1, bars + 1):
+            bx = left + (right - left) * i / (bars + 1)
+            out.append(
+                '<path d="M%s,-2 V%s" stroke="%s" stroke-width="%s"/>'
+                % (number_text(bx), number_text(top), colour, number_text(stroke * 0.6))
+            )
+        return "".join(out)
+
+    parts.append(frame(-45, -37, -34, shade(side, 0.92), bars=1, stroke=2))
+    parts.append(frame(37, 45, -34, shade(side, 0.92), bars=1, stroke=2))
+    parts.append(frame(-31, -21, -46, side, bars=1, stroke=2))
+    parts.append(frame(21, 31, -46, side, bars=1, stroke=2))
+    parts.append(frame(-12, 12, -70, white, bars=3, stroke=2.4))
+    # the top of the middle frame bowing forward: seen from the front, a shorter, darker frame
+    parts.append(
+        '<path d="M-12.5,-70 L-11,-80 H11 L12.5,-70" stroke="%s" stroke-width="2.4" fill="none"/>'
+        '<path d="M-5.5,-70 L-5,-80 M0,-70 V-80 M5.5,-70 L5,-80" stroke="%s" stroke-width="1.4"/>'
+        % (bend, bend)
+    )
+    scene.add('<g transform="%s">%s</g>' % (scene.at(x, y, size / 80), "".join(parts)))
+
+
+@motif("dome")
+def dome(
+    scene,
+    x: float,
+    y: float,
+    size: float = 70,
+    colour: Colour = "#d8d2c4",
+    lit: int = None,
+    towers: int = 1,
+):
+    """A great domed building over the roofs: a colonnaded drum, the dome and its lantern.
+
+    With towers=1 it is a cathedral, two western towers before it and a cross on top; with
+    towers=0 a capitol, long low wings to both sides and a statue on top. y is its foot, size its
+    height to the top."""
+    lit = scene.time in ("night", "dusk") if lit is None else bool(lit)
+    stone = scene.lit(colour)
+    dark = shade(stone, 0.72)
+    columns = "".join(
+        '<rect x="%s" y="-44" width="1.2" height="9" fill="%s"/>'
+        % (number_text(-13 + i * 3.6), dark)
+        for i in range(8)
+    )
+    windows = ""
+    if lit:
+        windows = "".join(
+            '<rect x="%s" y="-24" width="2" height="4" fill="#ffd070"/>' % number_text(wx)
+            for wx in (-22, -16, 14, 20)
+        )
+    if towers:
+        front = (
+            '<rect x="-30" y="-26" width="60" height="26" fill="%s"/>'
+            '<rect x="-27" y="-42" width="9" height="30" fill="%s"/><rect x="18" y="-42" width="9" height="30" fill="%s"/>'
+            '<path d="M-27,-42 L-22.5,-50 L-18,-42 Z M18,-42 L22.5,-50 L27,-42 Z" fill="%s"/>'
+            % (scene.lin([lighten(stone, 0.1), shade(stone, 0.85)], 0, 0, 1, 0), stone, stone, dark)
+        )
+    else:
+        front = (
+            '<rect x="-58" y="-16" width="116" height="16" fill="%s"/><rect x="-20" y="-26" width="40" height="26" fill="%s"/>'
+            '<path d="M-12,-26 L0,-32 L12,-26 Z" fill="%s"/>%s'
+            % (
+                scene.lin([lighten(stone, 0.1), shade(stone, 0.85)], 0, 0, 1, 0),
+                stone,
+                dark,
+                "".join(
+                    '<rect x="%s" y="-13" width="1.6" height="9" fill="%s"/>'
+                    % (number_text(wx), dark)
+                    for wx in (-54, -48, -42, -36, -30, 28, 34, 40, 46, 52)
+                ),
+            )
+        )
+    scene.add(
+        '<g transform="%s">%s'
+        '<rect x="-15" y="-45" width="30" height="19" fill="%s"/>%s'
+        '<path d="M-16,-45 C-16,-62 -6,-68 0,-68 C6,-68 16,-62 16,-45 Z" fill="%s"/>'
+        '<rect x="-2.2" y="-75" width="4.4" height="8" fill="%s"/><path d="M-2.6,-75 Q0,-79 2.6,-75 Z" fill="%s"/>'
+        '<path d="%s" stroke="%s" stroke-width="0.9"/>%s</g>'
+        % (
+            scene.at(x, y, size / 86),
+            front,
+            stone,
+            columns,
+            scene.rad([lighten(stone, 0.25), stone, shade(stone, 0.7)], 0.35, 0.3, 0.8),
+            stone,
+            dark,
+            "M0,-79 V-86 M-2,-83.5 H2" if towers else "M0,-79 V-84 M-1,-82.5 H1",
+            scene.col("gold") if towers else shade(stone, 0.6),
+            windows,
         )
     )

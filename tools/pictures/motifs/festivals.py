@@ -191,8 +191,12 @@ def fireworks(
 
 
 @motif("bonfire")
-def bonfire(scene, x: float, y: float, size: float = 30):
-    """A bonfire of crossed logs with tall flames and rising sparks."""
+def bonfire(scene, x: float, y: float, size: float = 30, kind: str = "logs"):
+    """A bonfire with tall flames and rising sparks, built as kind says.
+
+    logs: crossed logs; heap: a mound of brushwood burning on top; pyre: a tall cone of poles
+    tied together, garlanded with yellow daisies and crowned with a cross, just catching at its
+    foot; guy: logs with a stuffed figure of old clothes sitting on the top."""
     logs = scene.lit("#5a3a26")
     flame = scene.rad(["#fffbe0", "#ffd040", "#ff7a20", "#e03a10"], 0.5, 0.85, 0.85)
     rng = random.Random(int(x + scene.code))
@@ -205,12 +209,111 @@ def bonfire(scene, x: float, y: float, size: float = 30):
         )
         for i in range(10)
     )
+    if kind == "logs":
+        scene.add(
+            '<g transform="%s"><ellipse cx="0" cy="-12" rx="32" ry="28" fill="%s"/>'
+            '<path d="M-16,0 L14,-8 L16,-4 L-14,4 Z M16,0 L-14,-8 L-16,-4 L14,4 Z" fill="%s"/>'
+            '<path d="M-12,-3 C-14,-14 -6,-18 -7,-30 C-2,-22 -1,-28 0,-40 C3,-28 6,-24 7,-32 C8,-22 14,-16 12,-3 Z" fill="%s"/>'
+            '<path d="M-6,-3 C-6,-10 -2,-14 0,-22 C2,-14 6,-10 6,-3 Z" fill="#fff4c0" opacity="0.85"/>%s</g>'
+            % (scene.at(x, y, size / 40), scene.glow("#ff9a30", 0.5), logs, flame, sparks)
+        )
+        return
+    parts = []
+    if kind == "heap":
+        twigs = "".join(
+            '<path d="M%s,%s L%s,%s"/>'
+            % tuple(
+                number_text(v)
+                for v in (
+                    rng.uniform(-22, 22),
+                    rng.uniform(-2, 0),
+                    rng.uniform(-14, 14),
+                    rng.uniform(-18, -10),
+                )
+            )
+            for i in range(16)
+        )
+        parts.append(
+            '<ellipse cx="0" cy="-22" rx="40" ry="34" fill="%s"/>'
+            '<path d="M-24,0 C-22,-12 -12,-18 0,-18 C12,-18 22,-12 24,0 Z" fill="%s"/>'
+            '<g stroke="%s" stroke-width="1" stroke-linecap="round">%s</g>'
+            '<path d="M-16,-13 C-18,-26 -8,-30 -9,-44 C-3,-34 -1,-42 1,-56 C4,-42 8,-36 9,-46 C11,-32 18,-26 15,-13 Z" fill="%s"/>'
+            '<path d="M-7,-15 C-7,-24 -2,-28 0,-38 C2,-28 7,-24 7,-15 Z" fill="#fff4c0" opacity="0.85"/>'
+            '<g transform="translate(0,-14)">%s</g>'
+            % (
+                scene.glow("#ff9a30", 0.5),
+                shade(logs, 0.8),
+                lighten(logs, 0.15),
+                twigs,
+                flame,
+                sparks,
+            )
+        )
+    elif kind == "pyre":
+        poles = "".join(
+            '<path d="M%s,0 L%s,-58" stroke="%s" stroke-width="2"/>'
+            % (number_text(px), number_text(px * 0.08), shade(logs, 0.8 + 0.25 * (i % 2)))
+            for i, px in enumerate((-17, -12, -7, -2, 3, 8, 13, 17))
+        )
+        daisies = "".join(
+            '<circle cx="%s" cy="%s" r="1.4" fill="#f8d030"/><circle cx="%s" cy="%s" r="0.5" fill="#c07a10"/>'
+            % (number_text(px), number_text(py), number_text(px), number_text(py))
+            for px, py in (
+                (-13, -12),
+                (-9, -14.5),
+                (-4, -16),
+                (1, -16.4),
+                (6, -15.6),
+                (11, -13.6),
+                (14, -11.6),
+                (-9, -33),
+                (-5, -35),
+                (0, -35.6),
+                (5, -35),
+                (9, -33),
+                (-3, -50),
+                (0, -51),
+                (3, -50),
+            )
+        )
+        parts.append(
+            '<ellipse cx="0" cy="-10" rx="30" ry="20" fill="%s"/>%s'
+            '<path d="M-18,-13 Q0,-17 18,-13 M-11,-34 Q0,-37 11,-34 M-4,-50 Q0,-51.5 4,-50" fill="none" stroke="#5a8a3a" stroke-width="1.6"/>%s'
+            '<path d="M0,-58 V-74 M-5,-69 H5" stroke="%s" stroke-width="2"/>'
+            '<path d="M-20,0 C-20,-6 -15,-8 -15,-14 C-12,-8 -8,-10 -8,-16 C-5,-9 -2,-8 0,-14 C2,-8 6,-8 8,-15 C9,-9 13,-8 15,-13 C15,-7 20,-6 20,0 Z" fill="%s"/>'
+            '<g transform="translate(0,8) scale(0.7)">%s</g>'
+            % (scene.glow("#ff9a30", 0.45), poles, daisies, scene.lit("#f4e8c0"), flame, sparks)
+        )
+    elif kind == "guy":
+        cloth = scene.lit("#5a4a6a")
+        parts.append(
+            '<ellipse cx="0" cy="-14" rx="34" ry="32" fill="%s"/>'
+            '<path d="M-18,0 L14,-9 L16,-5 L-16,4 Z M18,0 L-14,-9 L-16,-5 L16,4 Z M-10,-8 L8,-16 L10,-13 L-8,-5 Z" fill="%s"/>'
+            '<g transform="translate(0,-18)"><path d="M-7,0 L-6,-14 L6,-14 L7,0 Z" fill="%s"/>'
+            '<path d="M-6,-12 L-12,-4 M6,-12 L12,-5 M-4,0 L-7,8 M4,0 L7,8" stroke="%s" stroke-width="2.6" stroke-linecap="round"/>'
+            '<circle cx="0" cy="-18" r="4.2" fill="#b8925a"/><path d="M-1.6,-19 h0.8 M1,-19 h0.8 M-1.4,-16.6 Q0,-15.6 1.4,-16.6" stroke="#3a2a20" stroke-width="0.6"/>'
+            '<path d="M-6.4,-21 H6.4 M-3.6,-21 L-3,-27 L3,-27 L3.6,-21 Z" stroke="#1e1a22" stroke-width="1.2" fill="#1e1a22"/></g>'
+            '<path d="M-13,-3 C-15,-13 -8,-16 -9,-26 C-5,-20 -4,-24 -3,-32 C-1,-24 1,-22 2,-30 C4,-22 7,-26 8,-32 C10,-22 15,-15 13,-3 Z" fill="%s" opacity="0.92"/>'
+            '<path d="M-6,-3 C-6,-10 -2,-14 0,-20 C2,-14 6,-10 6,-3 Z" fill="#fff4c0" opacity="0.85"/>%s'
+            % (scene.glow("#ff9a30", 0.5), logs, cloth, cloth, flame, sparks)
+        )
+    else:
+        raise ValueError("bonfire kind must be logs, heap, pyre or guy, not %s" % kind)
+    scene.add('<g transform="%s">%s</g>' % (scene.at(x, y, size / 40), "".join(parts)))
+
+
+@motif("witch")
+def witch(scene, x: float, y: float, size: float = 30, angle: float = -8, flip: int = 0):
+    """A witch riding her broomstick through the sky, a black silhouette; (x, y) is her middle."""
+    ink = "#0c0a12"
     scene.add(
-        '<g transform="%s"><ellipse cx="0" cy="-12" rx="32" ry="28" fill="%s"/>'
-        '<path d="M-16,0 L14,-8 L16,-4 L-14,4 Z M16,0 L-14,-8 L-16,-4 L14,4 Z" fill="%s"/>'
-        '<path d="M-12,-3 C-14,-14 -6,-18 -7,-30 C-2,-22 -1,-28 0,-40 C3,-28 6,-24 7,-32 C8,-22 14,-16 12,-3 Z" fill="%s"/>'
-        '<path d="M-6,-3 C-6,-10 -2,-14 0,-22 C2,-14 6,-10 6,-3 Z" fill="#fff4c0" opacity="0.85"/>%s</g>'
-        % (scene.at(x, y, size / 40), scene.glow("#ff9a30", 0.5), logs, flame, sparks)
+        '<g transform="%s" fill="%s"><path d="M-22,2 L14,-1" stroke="%s" stroke-width="1.4"/>'
+        '<path d="M14,-3 L24,-6 L25,-2 L24,2 L14,1 Z"/>'
+        '<path d="M-6,1 C-8,-6 -5,-11 -1,-12 L3,-11 C5,-8 5,-3 3,1 L6,4 L8,7 L4,6 L0,2 Z"/>'
+        '<circle cx="-1" cy="-14.6" r="2.6"/><path d="M-5,-15.6 L5,-16.4 L4,-15 L-4,-14.4 Z M-2.6,-16 L1,-25 L2.2,-16.2 Z"/>'
+        '<path d="M-5,-3 C-10,-2 -13,0 -16,-1 C-12,-4 -9,-7 -5,-8 Z"/>'
+        '<path d="M-1,-8 L-8,-3" stroke="%s" stroke-width="1.2" stroke-linecap="round"/></g>'
+        % (scene.at(x, y, size / 30, angle, bool(flip)), ink, ink, ink)
     )
 
 

@@ -1,6 +1,8 @@
 """Food and drink: fruit and nuts, bread and cakes, dishes of the feast days."""
 
-from .canvas import lighten, number_text, shade
+import random
+
+from .canvas import lighten, mix, number_text, shade
 from .registry import Colour, motif
 
 
@@ -198,3 +200,68 @@ def sake_cup(scene, x: float, y: float, size: float = 20, petals: Colour = "gold
             pet,
         )
     )
+
+
+@motif("tangyuan")
+def tangyuan(scene, x: float, y: float, size: float = 40, steam: int = 1):
+    """A porcelain bowl of tangyuan: sweet rice balls, white and pink, in warm syrup, with a spoon.
+
+    steam=1 lets a wisp of steam rise from it; y is the foot of the bowl, size its width."""
+    rng = random.Random(int(x * 5 + y + scene.code))
+    china = (
+        scene.lit("#f6f4ee") if scene.time == "day" else mix(scene.lit("#f6f4ee"), "#f6f4ee", 0.6)
+    )
+    blue = (
+        scene.lit("#3a5aa8") if scene.time == "day" else mix(scene.lit("#3a5aa8"), "#3a5aa8", 0.6)
+    )
+    syrup = "#e8c890"
+    parts = [
+        # the far rim and the syrup inside it
+        '<ellipse cx="0" cy="-15" rx="19" ry="4.6" fill="%s"/>' % shade(china, 0.82),
+        '<ellipse cx="0" cy="-14.6" rx="17" ry="3.6" fill="%s"/>'
+        % scene.rad([lighten(syrup, 0.3), syrup], 0.5, 0.4, 0.7),
+    ]
+    balls = []
+    for bx, by, colour in (
+        (-9, -17, "#ffffff"),
+        (-2.5, -18.4, "#f8c8d4"),
+        (4, -17.6, "#ffffff"),
+        (10, -16.6, "#ffffff"),
+        (-5.5, -15.2, "#ffffff"),
+        (1.5, -14.8, "#f8c8d4"),
+        (7.5, -15.2, "#fff4e4"),
+    ):
+        ball = scene.lit(colour) if scene.time == "day" else mix(scene.lit(colour), colour, 0.7)
+        balls.append(
+            '<circle cx="%s" cy="%s" r="3.1" fill="%s"/>'
+            % (
+                number_text(bx + rng.uniform(-0.3, 0.3)),
+                number_text(by),
+                scene.rad([lighten(ball, 0.5), ball, shade(ball, 0.78)], 0.4, 0.35, 0.7),
+            )
+        )
+    parts.append("".join(balls))
+    parts.append(
+        # the bowl's body, its blue band and foot
+        '<path d="M-19,-15 C-18,-5 -10,0 0,0 C10,0 18,-5 19,-15 C12,-11.6 -12,-11.6 -19,-15 Z" fill="%s"/>'
+        '<path d="M-17.6,-10.4 C-10,-7.4 10,-7.4 17.6,-10.4" fill="none" stroke="%s" stroke-width="1.1"/>'
+        '<path d="M-14,-6 C-7,-3.8 7,-3.8 14,-6" fill="none" stroke="%s" stroke-width="0.6" stroke-dasharray="1.6 1.2"/>'
+        '<path d="M-7,0 L-6,1.8 L6,1.8 L7,0 Z" fill="%s"/>'
+        # the spoon resting in the bowl
+        '<path d="M8,-15 L22,-27" stroke="%s" stroke-width="2" stroke-linecap="round"/>'
+        '<ellipse cx="6" cy="-14" rx="4" ry="2" fill="%s" transform="rotate(-40 6 -14)"/>'
+        % (
+            scene.lin([lighten(china, 0.3), china, shade(china, 0.78)], 0, 0, 1, 0),
+            blue,
+            blue,
+            shade(china, 0.7),
+            china,
+            shade(china, 0.9),
+        )
+    )
+    if steam:
+        parts.append(
+            '<path d="M-5,-22 C-8,-28 -2,-31 -5,-38 M3,-22 C0,-29 6,-32 3,-40" fill="none" stroke="#ffffff" '
+            'stroke-width="1.4" stroke-linecap="round" opacity="0.35"/>'
+        )
+    scene.add('<g transform="%s">%s</g>' % (scene.at(x, y, size / 40), "".join(parts)))

@@ -409,26 +409,40 @@ def radio(scene, x: float, y: float, size: float = 40, waves: int = 1):
 
 
 @motif("kantele")
-def kantele(scene, x: float, y: float, size: float = 50):
-    """A kantele: a small wing-shaped zither with five strings."""
+def kantele(scene, x: float, y: float, size: float = 50, angle: float = -10):
+    """A kantele: a wing-shaped zither with five strings fanning from the tuning pegs to the tail.
+
+    (x, y) is its middle, size its length; it lies turned by angle degrees."""
     wood = scene.lit("#c08a50")
     strings = "".join(
-        '<path d="M%s,%s L%s,%s" />'
+        '<path d="M%s,%s L%s,%s"/>'
         % (
-            number_text(-20 + i * 1),
-            number_text(-4 - i * 2.2),
-            number_text(20 - i * 0.5),
-            number_text(-10 - i * 2.5),
+            number_text(-19),
+            number_text(-4.6 + i * 1.7),
+            number_text(19),
+            number_text(-8.4 + i * 3.4),
         )
         for i in range(5)
     )
+    pegs = "".join(
+        '<circle cx="-19" cy="%s" r="0.8" fill="%s"/>'
+        % (number_text(-4.6 + i * 1.7), shade(wood, 0.4))
+        for i in range(5)
+    )
     scene.add(
-        '<g transform="%s"><path d="M-24,0 L22,-6 L26,-24 L-22,-14 Z" fill="%s"/><circle cx="-4" cy="-10" r="3" fill="%s"/>'
-        '<g stroke="#f4ecd8" stroke-width="0.5">%s</g></g>'
+        '<g transform="%s"><path d="M-24,-6 C-10,-8 8,-11 22,-12 C26,-6 26,6 22,10 C8,7 -10,4 -24,3 Q-26,-1.5 -24,-6 Z" fill="%s"/>'
+        '<path d="M-24,3 C-10,4 8,7 22,10 L22,12 C8,9 -10,6 -24,5 Z" fill="%s"/>'
+        '<circle cx="2" cy="-1" r="3.2" fill="%s"/><circle cx="2" cy="-1" r="1.8" fill="%s"/>'
+        '<rect x="18" y="-10" width="2" height="18" rx="1" fill="%s"/>%s'
+        '<g stroke="#f8f0dc" stroke-width="0.45">%s</g></g>'
         % (
-            scene.at(x, y, size / 50, -10),
-            scene.lin([lighten(wood, 0.25), shade(wood, 0.7)]),
+            scene.at(x, y, size / 50, angle),
+            scene.lin([lighten(wood, 0.3), wood, shade(wood, 0.75)]),
+            shade(wood, 0.55),
+            shade(wood, 0.45),
+            shade(wood, 0.25),
             shade(wood, 0.5),
+            pegs,
             strings,
         )
     )
@@ -644,5 +658,100 @@ def film_screen(
             number_text(height),
             scene.lin(["#f8f6f0", "#c8c4c0"]),
             train,
+        )
+    )
+
+
+@motif("weathervane")
+def weathervane(scene, x: float, y: float, height: float = 50, angle: float = 0):
+    """A weathervane on its rod: a cockerel over an arrow, above the four letters of the winds.
+
+    The arrow turns by angle degrees as seen from the side (0 points left); y is the rod's foot."""
+    iron = scene.lit("#2a2a32") if scene.time == "day" else "#141420"
+    gold = scene.col("gold")
+    swing = max(0.25, abs(math.cos(math.radians(angle))))
+    letters = "".join(
+        '<text x="%s" y="%s" text-anchor="middle" font-family="DejaVu Sans, sans-serif" font-weight="bold" '
+        'font-size="5" fill="%s">%s</text>' % (number_text(lx), number_text(ly), iron, letter)
+        for lx, ly, letter in (
+            (-11, -30.2, "W"),
+            (11, -30.2, "E"),
+            (0, -36.6, "N"),
+            (0, -24.4, "S"),
+        )
+    )
+    scene.add(
+        '<g transform="%s"><path d="M0,0 V-52 M-8,-32 H8 M0,-38.5 V-26" stroke="%s" stroke-width="1.2"/>%s'
+        '<circle cx="0" cy="-52.5" r="1.3" fill="%s"/>'
+        '<g transform="translate(0,-47) scale(%s,1)"><path d="M-14,0 L-9,-2.6 L-9,-0.8 L9,-0.8 L9,-3 L14,-3 L11,0 '
+        'L14,3 L9,3 L9,0.8 L-9,0.8 L-9,2.6 Z" fill="%s"/>'
+        '<path d="M-5,-1 C-6,-5 -4,-9 -1,-9.6 L-1.6,-11.6 L0.4,-10.6 L1,-12 L2,-10 C3.4,-9 3,-7 2.4,-6 '
+        'C5,-7 8,-8.6 9,-11 C9.6,-7 8,-2.6 4,-1 Z" fill="%s"/></g></g>'
+        % (scene.at(x, y, height / 54), iron, letters, gold, number_text(swing), iron, gold)
+    )
+
+
+@motif("easel")
+def easel(
+    scene, x: float, y: float, size: float = 60, picture: Colours = "#8ab8e0,#e8902a,#5a8a3a"
+):
+    """A painter's easel on three legs holding a canvas with a little landscape on it.
+
+    picture gives the painting's sky, tree and ground colours; y is the foot, size its height."""
+    wood = scene.lit("#9a6a3a")
+    sky, crown, land = (scene.lit(colour) for colour in (picture + picture[-1:] * 3)[:3])
+    scene.add(
+        '<g transform="%s"><path d="M-14,0 L-3,-58 M14,0 L3,-58 M0,-50 L6,0" stroke="%s" stroke-width="2" '
+        'stroke-linecap="round"/><rect x="-15" y="-22" width="30" height="2.4" fill="%s"/>'
+        '<rect x="-13" y="-52" width="26" height="30" fill="#f6f0e2"/><rect x="-11.5" y="-50.5" width="23" height="27" fill="%s"/>'
+        '<path d="M-11.5,-31 Q0,-35 11.5,-32 V-23.5 H-11.5 Z" fill="%s"/>'
+        '<rect x="2.4" y="-38" width="1.4" height="6" fill="%s"/><circle cx="3.1" cy="-40.5" r="4.6" fill="%s"/>'
+        '<circle cx="-6" cy="-44" r="2.6" fill="#fff4c0"/></g>'
+        % (scene.at(x, y, size / 60), wood, shade(wood, 0.8), sky, land, shade(wood, 0.6), crown)
+    )
+
+
+@motif("morsekey")
+def morse_key(scene, x: float, y: float, size: float = 50, code: str = "-- .-- --."):
+    """A telegraph key on its wooden base, wires running off, and the paper tape of a message.
+
+    The tape runs out to the right printed with the code's dots and dashes ('_' is a space);
+    y is the bottom of the base, size its width with the tape."""
+    wood = scene.lit("#8a5a32")
+    brass = scene.lit("#d8a848")
+    paper = scene.lit("#f4ecd4")
+    marks = []
+    px = 0.0
+    for ch in code.replace("_", " "):
+        if ch == ".":
+            marks.append('<circle cx="%s" cy="0" r="0.8"/>' % number_text(px + 0.8))
+            px += 2.8
+        elif ch == "-":
+            marks.append(
+                '<rect x="%s" y="-0.7" width="4" height="1.4" rx="0.6"/>' % number_text(px)
+            )
+            px += 5.6
+        else:
+            px += 3.2
+    scene.add(
+        '<g transform="%s">'
+        '<path d="M-22,-3 C-32,-3 -36,4 -46,2 M-22,-1.5 C-30,-1 -34,7 -46,6" fill="none" stroke="#2a2226" stroke-width="0.9"/>'
+        '<rect x="-24" y="-6" width="40" height="6" rx="1.2" fill="%s"/><rect x="-24" y="-6" width="40" height="1.4" rx="0.7" fill="%s"/>'
+        '<rect x="-16" y="-11" width="4" height="5" fill="%s"/><rect x="6" y="-8.4" width="3" height="2.4" fill="%s"/>'
+        '<path d="M-17,-11.4 L12,-9.6" stroke="%s" stroke-width="2.4" stroke-linecap="round"/>'
+        '<rect x="11.2" y="-13" width="1.6" height="3.6" fill="#2a2226"/><ellipse cx="12" cy="-13.8" rx="4.4" ry="2.2" fill="#1e1a1e"/>'
+        '<ellipse cx="11" cy="-14.4" rx="2" ry="0.7" fill="#ffffff" opacity="0.35"/>'
+        '<g transform="translate(15,-3) rotate(24)"><rect x="0" y="-2.2" width="%s" height="4.4" fill="%s"/>'
+        '<g transform="translate(2,0)" fill="#1e2030">%s</g></g></g>'
+        % (
+            scene.at(x, y, size / 70),
+            scene.lin([lighten(wood, 0.2), shade(wood, 0.75)]),
+            lighten(wood, 0.3),
+            brass,
+            brass,
+            scene.lin([lighten(brass, 0.4), brass, shade(brass, 0.7)]),
+            number_text(px + 4),
+            paper,
+            "".join(marks),
         )
     )

@@ -1,7 +1,9 @@
 """People: silhouettes, dancers and figures with faces."""
 
-from .canvas import lighten, number_text, shade
-from .registry import Colour, motif
+import random
+
+from .canvas import lighten, mix, number_text, shade
+from .registry import Colour, Colours, motif
 
 
 @motif("figure")
@@ -116,7 +118,7 @@ def person(
     """A person with a face, in a long robe seen from the front or walking seen from the side.
 
     view: front (a girl's gown, a bishop's vestments) or side (legs, coat, something stuck on the
-    back). hat: none, candles, mitre; hold: none, candle, crozier, point; back: a colour for a
+    back). hat: none, candles, mitre, wreath (of flowers); hold: none, candle, crozier, point; back: a colour for a
     paper fish on the back (side view). glow=1 keeps the colours as if lit by the person's own
     candles."""
     col = scene.col if glow else scene.lit
@@ -295,6 +297,26 @@ def person(
                     % (number_text(cx_ - 0.6), number_text(-56.6 - ch), number_text(ch))
                 )
                 parts.append(_flame(scene, cx_, -58 - ch, 0.8, glow=1))
+        elif hat == "wreath":
+            parts.append(
+                '<ellipse cx="0" cy="-55.6" rx="6.2" ry="1.8" fill="none" stroke="%s" stroke-width="1.6"/>'
+                % col("#4a8a3a")
+            )
+            parts.append(
+                "".join(
+                    '<circle cx="%s" cy="%s" r="0.9" fill="%s"/>'
+                    % (number_text(bx), number_text(by), flower)
+                    for bx, by, flower in (
+                        (-5.4, -55.2, "#f4f0ff"),
+                        (-2.6, -54, "#f0d040"),
+                        (0.4, -53.8, "#e04a6a"),
+                        (3.2, -54.2, "#f4f0ff"),
+                        (5.6, -55.4, "#9a7ad8"),
+                        (-1, -57.4, "#f0d040"),
+                        (2.4, -57.4, "#f4f0ff"),
+                    )
+                )
+            )
         elif hat == "mitre":
             parts.append(
                 '<path d="M-5.4,-54.6 L-6.4,-61 Q-3,-65.5 0,-70 Q3,-65.5 6.4,-61 L5.4,-54.6 Z" fill="%s"/>'
@@ -308,3 +330,140 @@ def person(
     scene.add(
         '<g transform="%s">%s</g>' % (scene.at(x, y, height / 60, 0, bool(flip)), "".join(parts))
     )
+
+
+@motif("crowd")
+def crowd(
+    scene,
+    y: float = 0,
+    rows: int = 3,
+    height: float = 16,
+    colour: Colour = "#1e1a28",
+    flags: Colours = None,
+    caps: Colour = None,
+    lights: int = 0,
+):
+    """A packed crowd seen from behind: rows of heads and shoulders, hats and waving arms.
+
+    Some raise an arm, with a little flag when flags names colours, or a small flame when
+    lights=1; caps=colour puts caps of that colour on some heads. y is the bottom of the nearest
+    row, height the height of a person in it (the rows behind are smaller and paler)."""
+    rng = random.Random(scene.code * 107 + rows)
+    for row in range(rows - 1, -1, -1):
+        scale = height / 16 * (1 - 0.16 * row)
+        base = y + row * height * 0.42
+        tone = scene.lit(colour) if scene.time == "day" else colour
+        tone = mix(tone, scene.run("sky.%s.%s" % (scene.time, scene.season))[-1], 0.12 * row)
+        parts = []
+        px = rng.uniform(-4, 2)
+        while px < scene.width + 6:
+            top = 10.5 + rng.uniform(-1.2, 1.2)
+            if rng.random() < 0.3:
+                arm_x = rng.choice((-1, 1)) * 3.4
+                parts.append(
+                    '<path d="M%s,%s L%s,%s" stroke="%s" stroke-width="%s" stroke-linecap="round"/>'
+                    % (
+                        number_text(px + arm_x * scale),
+                        number_text(scene.svg_y(base + 6.5 * scale)),
+                        number_text(px + arm_x * 1.6 * scale),
+                        number_text(scene.svg_y(base + (top + 4.5) * scale)),
+                        tone,
+                        number_text(1.5 * scale),
+                    )
+                )
+                if lights:
+                    fx = px + arm_x * 1.6 * scale
+                    fy = scene.svg_y(base + (top + 5.6) * scale)
+                    parts.append(
+                        '<circle cx="%s" cy="%s" r="%s" fill="%s"/><path d="M%s,%s q%s,%s 0,%s q%s,%s 0,%s Z" fill="#ffe080"/>'
+                        % (
+                            number_text(fx),
+                            number_text(fy),
+                            number_text(4 * scale),
+                            scene.glow("#ffb040", 0.5),
+                            number_text(fx),
+                            number_text(fy + 1.2 * scale),
+                            number_text(-1.2 * scale),
+                            number_text(-1.2 * scale),
+                            number_text(-2.6 * scale),
+                            number_text(1.2 * scale),
+                            number_text(1.4 * scale),
+                            number_text(2.6 * scale),
+                        )
+                    )
+                elif flags and rng.random() < 0.75:
+                    fx = px + arm_x * 1.6 * scale
+                    fy = scene.svg_y(base + (top + 4.5) * scale)
+                    parts.append(
+                        '<rect x="%s" y="%s" width="%s" height="%s" fill="%s"/>'
+                        % (
+                            number_text(fx - (3.6 * scale if arm_x < 0 else 0)),
+                            number_text(fy - 0.6 * scale),
+                            number_text(3.6 * scale),
+                            number_text(2.4 * scale),
+                            rng.choice(flags),
+                        )
+                    )
+            parts.append(
+                '<path d="M%s,%s C%s,%s %s,%s %s,%s C%s,%s %s,%s %s,%s Z" fill="%s"/>'
+                % tuple(
+                    [
+                        number_text(v)
+                        for v in (
+                            px - 5 * scale,
+                            scene.svg_y(base),
+                            px - 5 * scale,
+                            scene.svg_y(base + 7.5 * scale),
+                            px - 3 * scale,
+                            scene.svg_y(base + 8.6 * scale),
+                            px,
+                            scene.svg_y(base + 8.6 * scale),
+                            px + 3 * scale,
+                            scene.svg_y(base + 8.6 * scale),
+                            px + 5 * scale,
+                            scene.svg_y(base + 7.5 * scale),
+                            px + 5 * scale,
+                            scene.svg_y(base),
+                        )
+                    ]
+                    + [tone]
+                )
+            )
+            parts.append(
+                '<circle cx="%s" cy="%s" r="%s" fill="%s"/>'
+                % (
+                    number_text(px),
+                    number_text(scene.svg_y(base + top * scale)),
+                    number_text(2.3 * scale),
+                    tone,
+                )
+            )
+            if caps and rng.random() < 0.4:
+                parts.append(
+                    '<path d="M%s,%s a%s,%s 0 0 1 %s,0 Z" fill="%s"/><path d="M%s,%s h%s" stroke="#1a1a22" stroke-width="%s"/>'
+                    % (
+                        number_text(px - 2.5 * scale),
+                        number_text(scene.svg_y(base + (top + 0.8) * scale)),
+                        number_text(2.5 * scale),
+                        number_text(2.2 * scale),
+                        number_text(5 * scale),
+                        scene.lit(caps),
+                        number_text(px - 2.7 * scale),
+                        number_text(scene.svg_y(base + (top + 0.6) * scale)),
+                        number_text(5.4 * scale),
+                        number_text(0.7 * scale),
+                    )
+                )
+            elif rng.random() < 0.25:
+                parts.append(
+                    '<path d="M%s,%s h%s" stroke="%s" stroke-width="%s"/>'
+                    % (
+                        number_text(px - 3.3 * scale),
+                        number_text(scene.svg_y(base + (top + 1.2) * scale)),
+                        number_text(6.6 * scale),
+                        tone,
+                        number_text(1.1 * scale),
+                    )
+                )
+            px += rng.uniform(6.5, 9) * scale
+        scene.add("".join(parts))

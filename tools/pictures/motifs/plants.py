@@ -15,12 +15,16 @@ def _leafy_colours(scene, season):
         "autumn": ("#e8902a", "#b84a22", "#f6c850"),
         "blossom": ("#f8d8e4", "#e8a0bc", "#ffffff"),
         "green": ("#7cc050", "#3a8a3a", "#a8dc68"),
+        "gold": ("#f0c040", "#c0841c", "#fff0a0"),
+        "red": ("#e0442a", "#9a2418", "#f6a040"),
     }.get(season)
 
 
 @motif("tree")
 def tree(scene, x: float, y: float, height: float = 60, season: str = None, seed: int = 0):
-    """A broad-leaved tree: bare in winter, in blossom in spring, green in summer, golden in autumn."""
+    """A broad-leaved tree: bare in winter, in blossom in spring, green in summer, golden in autumn.
+
+    The seasons gold and red give the clear yellow of beeches and the red of maples."""
     season = season or scene.season
     rng = random.Random(int(x * 31 + y * 17 + seed + scene.code))
     scale = height / 60.0
@@ -62,7 +66,7 @@ def tree(scene, x: float, y: float, height: float = 60, season: str = None, seed
             )
         parts.append("".join(blobs))
         dots = []
-        if season in ("spring", "blossom", "autumn"):
+        if season in ("spring", "blossom", "autumn", "gold", "red"):
             hi = scene.lit(c_hi) if scene.time == "night" else c_hi
             for i in range(22):
                 angle = rng.uniform(0, 6.28)
@@ -283,32 +287,33 @@ def _flower_head(scene, kind, colour, radius):
         )
         return petals + '<circle r="%s" fill="#f4c430"/>' % number_text(radius * 0.38)
     if kind == "chrysanthemum":
-        petals = "".join(
-            '<ellipse cx="0" cy="%s" rx="%s" ry="%s" transform="rotate(%d)" fill="%s"/>'
-            % (
-                number_text(-radius * 0.62),
-                number_text(radius * 0.16),
-                number_text(radius * 0.48),
-                angle,
-                colour if (angle // 15) % 2 else lighten(colour, 0.3),
+        # a full, round bloom: rings of narrow petals, each ring shorter, paler and turned a little
+        rings = []
+        for reach, width, count, turn, tone in (
+            (0.95, 0.13, 28, 0, 0.82),
+            (0.72, 0.13, 22, 8, 1.0),
+            (0.5, 0.12, 16, 4, 1.12),
+            (0.3, 0.11, 10, 14, 1.25),
+        ):
+            rings.append(
+                "".join(
+                    '<ellipse cx="0" cy="%s" rx="%s" ry="%s" transform="rotate(%s)" fill="%s" stroke="%s" '
+                    'stroke-width="%s"/>'
+                    % (
+                        number_text(-radius * reach * 0.55),
+                        number_text(radius * width),
+                        number_text(radius * reach * 0.5),
+                        number_text(turn + k * 360 / count),
+                        shade(colour, tone) if tone < 1 else lighten(colour, tone - 1),
+                        shade(colour, 0.6),
+                        number_text(radius * 0.025),
+                    )
+                    for k in range(count)
+                )
             )
-            for angle in range(0, 360, 15)
-        )
-        inner = "".join(
-            '<ellipse cx="0" cy="%s" rx="%s" ry="%s" transform="rotate(%d)" fill="%s"/>'
-            % (
-                number_text(-radius * 0.3),
-                number_text(radius * 0.12),
-                number_text(radius * 0.3),
-                angle + 7,
-                lighten(colour, 0.45),
-            )
-            for angle in range(0, 360, 30)
-        )
-        return (
-            petals
-            + inner
-            + '<circle r="%s" fill="%s"/>' % (number_text(radius * 0.16), shade(colour, 0.8))
+        return "".join(rings) + '<circle r="%s" fill="%s"/>' % (
+            number_text(radius * 0.12),
+            shade(colour, 0.85),
         )
     if kind == "marigold":
         petals = "".join(
@@ -1057,4 +1062,89 @@ def basil(scene, x: float, y: float, size: float = 16):
             scene.lit("#6a8a4a"),
             scene.col("red"),
         )
+    )
+
+
+_BRAMBLE_LEAF = (
+    "M0,0 C-2.2,-1.2 -3.6,-3.4 -3.4,-6 L-4.2,-6.4 L-3.2,-7.2 C-2.6,-9.4 -1.4,-10.8 0,-12 "
+    "C1.4,-10.8 2.6,-9.4 3.2,-7.2 L4.2,-6.4 L3.4,-6 C3.6,-3.4 2.2,-1.2 0,0 Z"
+)
+
+
+@motif("bramble")
+def bramble(scene, x: float, y: float, size: float = 50, flip: int = 0, ripe: float = 0.75):
+    """A bramble cane arching over with its leaves and clusters of blackberries.
+
+    Each berry is a knot of small round drupelets, black-purple when ripe and red before; ripe
+    is the share of ripe berries. (x, y) is where the cane leaves the ground, size its height."""
+    rng = random.Random(int(x * 7 + y * 3 + scene.code))
+    cane = scene.lit("#6a3a3a")
+    leaf_colour = scene.lit("#3e7a3a")
+    leaf_paint = scene.lin([lighten(leaf_colour, 0.2), leaf_colour, shade(leaf_colour, 0.7)])
+    parts = [
+        '<path d="M0,0 C2,-30 20,-48 40,-44 C50,-42 56,-34 58,-22" fill="none" stroke="%s" stroke-width="2.2"/>'
+        '<path d="M8,-28 C2,-36 -6,-38 -12,-34 M30,-45 C34,-54 42,-56 48,-54" fill="none" stroke="%s" stroke-width="1.3"/>'
+        % (cane, cane)
+    ]
+    # thorns along the main cane
+    for t in (0.15, 0.3, 0.45, 0.6, 0.75, 0.9):
+        px = 58 * t - 6 * t * (1 - t)
+        py = -44 * (1 - (2 * t - 1) ** 2) - 2
+        parts.append(
+            '<path d="M%s,%s l1.6,-1.8 l0.3,1.5 Z" fill="%s"/>'
+            % (number_text(px), number_text(py), cane)
+        )
+    # trefoil leaves
+    for lx, ly, turn in (
+        (6, -22, -40),
+        (18, -40, -10),
+        (44, -46, 20),
+        (55, -30, 60),
+        (-8, -34, -70),
+    ):
+        leaf = "".join(
+            '<path d="%s" transform="rotate(%s) scale(%s)" fill="%s"/>'
+            % (_BRAMBLE_LEAF, number_text(turn + spread), number_text(scale), leaf_paint)
+            for spread, scale in ((-55, 0.8), (55, 0.8), (0, 1.0))
+        )
+        vein = '<path d="M0,0 L0,-10" stroke="%s" stroke-width="0.4" transform="rotate(%s)"/>' % (
+            shade(leaf_colour, 0.6),
+            number_text(turn),
+        )
+        parts.append(
+            '<g transform="translate(%s,%s)">%s%s</g>'
+            % (number_text(lx), number_text(ly), leaf, vein)
+        )
+    # clusters of berries hanging below the cane
+    ripe_colour = scene.lit("#2a1030")
+    red_colour = scene.lit("#c0283a")
+    for bx, by in ((26, -36), (36, -38), (48, -36), (14, -26), (57, -16), (31, -30), (42, -31)):
+        colour = ripe_colour if rng.random() < ripe else red_colour
+        drupe = scene.rad([lighten(colour, 0.45), colour, shade(colour, 0.6)], 0.35, 0.3, 0.7)
+        berry = [
+            '<path d="M%s,%s l0,-3" stroke="%s" stroke-width="0.5"/>'
+            % (number_text(bx), number_text(by - 2.6), cane)
+        ]
+        for dx, dy in (
+            (0, 0),
+            (-1.3, -0.8),
+            (1.3, -0.8),
+            (-1.3, 0.8),
+            (1.3, 0.8),
+            (0, -1.6),
+            (0, 1.6),
+            (-0.7, 2.4),
+            (0.7, 2.4),
+        ):
+            berry.append(
+                '<circle cx="%s" cy="%s" r="0.95" fill="%s"/>'
+                % (number_text(bx + dx), number_text(by + dy), drupe)
+            )
+        berry.append(
+            '<circle cx="%s" cy="%s" r="0.35" fill="#ffffff" opacity="0.6"/>'
+            % (number_text(bx - 0.8), number_text(by - 0.9))
+        )
+        parts.append("".join(berry))
+    scene.add(
+        '<g transform="%s">%s</g>' % (scene.at(x, y, size / 56, 0, bool(flip)), "".join(parts))
     )

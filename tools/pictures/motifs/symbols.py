@@ -101,12 +101,15 @@ def flag(
     cross2: Colour = None,
     stars: int = 20,
     seal: Colour = None,
+    union: int = 0,
+    sickle: Colour = None,
 ):
     """A flag of plain stripes waving on a pole; colours from top to bottom (or left to right).
 
     saltire=colour lays a diagonal cross over it; canton=colour a starred corner; emblem=colour a
     maple leaf in the middle (seal=colour a round badge); cross=colour and cross2=colour a Nordic
-    cross with its inner line."""
+    cross with its inner line; union=1 the crosses of the Union flag (on a navy field);
+    sickle=colour a star with a hammer and sickle in the upper corner by the pole."""
     scale = height / 50
     parts = [
         '<rect x="-0.8" y="-50" width="1.6" height="50" fill="%s"/><circle cx="0" cy="-50.5" r="1.5" fill="%s"/>'
@@ -199,6 +202,28 @@ def flag(
                 scene.lit("#3a8a3a"),
             )
         )
+    if union:
+        middle = -49 + fh / 2 + 0.5
+        diagonals = "M0.8,-50 L%s,%s M0.8,%s L%s,-50" % (
+            number_text(width),
+            number_text(-48 + fh + 2),
+            number_text(-48 + fh + 2),
+            number_text(width),
+        )
+        upright = "M%s,-56 V-26 M0,%s H30" % (number_text(width / 2 + 0.4), number_text(middle))
+        stripes.append(
+            '<path d="%s" stroke="#ffffff" stroke-width="4.4"/><path d="%s" stroke="%s" stroke-width="1.6"/>'
+            '<path d="%s" stroke="#ffffff" stroke-width="6"/><path d="%s" stroke="%s" stroke-width="3.4"/>'
+            % (diagonals, diagonals, scene.col("red"), upright, upright, scene.col("red"))
+        )
+    if sickle:
+        stripes.append(
+            '<g transform="translate(6.5,-44.5)" fill="%s"><path d="%s"/>'
+            '<path d="M-2.6,3.6 A3.4,3.4 0 1 0 2.2,-0.6 L1.4,0.2 A2.3,2.3 0 1 1 -1.8,2.8 Z"/>'
+            '<path d="M-2.4,-0.4 L1.8,3.8" stroke="%s" stroke-width="0.9"/>'
+            '<path d="M-3.2,0.2 L-1.6,-1.4 L-0.9,-0.7 L-2.5,0.9 Z"/></g>'
+            % (sickle, star_points(0, -4.6, 1.5, 0.6), sickle)
+        )
     shade_paint = scene.lin(
         [(0, "#000000", 0), (0.35, "#000000", 0.18), (0.6, "#ffffff", 0.12), (1, "#000000", 0.15)],
         0,
@@ -211,6 +236,60 @@ def flag(
         % (clip, "".join(stripes), shade_paint)
     )
     scene.add('<g transform="%s">%s</g>' % (scene.at(x, y, scale), "".join(parts)))
+
+
+@motif("gonfanon")
+def gonfanon(
+    scene,
+    x: float,
+    y: float,
+    height: float = 100,
+    colour: Colour = "#f4ecd8",
+    colour2: Colour = "gold",
+    angle: float = 0,
+):
+    """A knight's lance with a banner of three tails below its point, a cross on the banner.
+
+    Banners like this went into battle with the mounted knights of the eleventh century; the
+    lance leans by angle degrees (negative to the left). y is the foot of the lance."""
+    wave = (
+        "M1,-92 C8,-94 14,-90 22,-93 L34,-90 L24,-87.5 L33,-84.5 L23,-82.5 L31,-79 L20,-78 "
+        "C14,-76 8,-80 1,-77 Z"
+    )
+    clip = scene.uid("c")
+    scene.defs.append('<clipPath id="%s"><path d="%s"/></clipPath>' % (clip, wave))
+    cloth = scene.lit(colour)
+    scene.add(
+        '<g transform="%s"><path d="M-0.9,0 L-0.6,-96 L0.6,-96 L0.9,0 Z" fill="%s"/>'
+        '<path d="M0,-104 L2,-96 L0,-94.5 L-2,-96 Z" fill="%s"/>'
+        '<path d="%s" fill="%s"/><g clip-path="url(#%s)">'
+        '<path d="M9,-95 V-74 M1,-85.5 H36" stroke="%s" stroke-width="2.6"/>'
+        '<rect x="0" y="-96" width="36" height="20" fill="%s"/></g>'
+        '<path d="%s" fill="none" stroke="%s" stroke-width="0.5"/></g>'
+        % (
+            scene.at(x, y, height / 104, angle),
+            scene.lit("#7a5232"),
+            scene.lit("#d0d6e0"),
+            wave,
+            scene.lin([lighten(cloth, 0.2), cloth, shade(cloth, 0.8)], 0, 0, 1, 0),
+            clip,
+            colour2,
+            scene.lin(
+                [
+                    (0, "#000000", 0),
+                    (0.45, "#000000", 0.16),
+                    (0.7, "#ffffff", 0.1),
+                    (1, "#000000", 0.2),
+                ],
+                0,
+                0,
+                1,
+                0,
+            ),
+            wave,
+            shade(cloth, 0.6),
+        )
+    )
 
 
 @motif("key")
@@ -261,31 +340,6 @@ def wax_seal(scene, x: float, y: float, radius: float = 6, colour: Colour = "cri
             scene.rad([lighten(colour, 0.3), colour, shade(colour, 0.7)], 0.4, 0.4, 0.7),
             number_text(radius * 0.6),
             lighten(colour, 0.3),
-        )
-    )
-
-
-@motif("pennant")
-def pennant(
-    scene,
-    x: float,
-    y: float,
-    height: float = 60,
-    colour: Colour = "red",
-    colour2: Colour = "white",
-    angle: float = 0,
-):
-    """A pole with a long tapering pennant streaming from its top, in two colours."""
-    scene.add(
-        '<g transform="%s"><rect x="-0.8" y="-60" width="1.6" height="60" fill="%s"/><circle cx="0" cy="-60.5" r="1.4" fill="%s"/>'
-        '<path d="M0.8,-58 C10,-61 22,-53 36,-55 C24,-51 12,-54 0.8,-50 Z" fill="%s"/>'
-        '<path d="M0.8,-56 C10,-58.5 20,-53 30,-54.4 C20,-52.6 10,-55 0.8,-52 Z" fill="%s"/></g>'
-        % (
-            scene.at(x, y, height / 60, angle),
-            scene.lit("#d8d0c0"),
-            scene.col("gold"),
-            colour,
-            colour2,
         )
     )
 
@@ -429,5 +483,71 @@ def morse(
             scene.glow(colour, 0.3),
             lighten(colour, 0.3),
             "".join(parts),
+        )
+    )
+
+
+# Bengali letters as strokes in a box 19 high around (0, -7.5): the headline on top, the stem at
+# the right hanging from it, the rounded body with its little knot at the left. আ is অ with the
+# long vowel's second stem.
+_BANGLA_A = (
+    "M8.5,-17 V2 M-11.6,-13 C-12.5,-8 -9,-1.2 -3.5,-1.4 C0,-1.5 3,-3.4 4.5,-3.4 C6,-3.4 7.5,-3 8.5,-2.4 "
+    "M-6.3,-12.4 C-5.5,-11 -3.8,-10 -3,-11 C-2.2,-12.2 -3,-13.6 -1.5,-14 C2,-15 4.5,-12.5 4.6,-9.5 "
+    "C4.7,-7 6.5,-4.8 8.5,-3.8"
+)
+_BANGLA = {
+    "অ": ("translate(0,7.5)", "M-13.5,-17 H13.4 " + _BANGLA_A),
+    "আ": ("translate(-3.5,7.5)", "M-13.5,-17 H19.5 M15.5,-17 V2 " + _BANGLA_A),
+}
+
+
+@motif("bangla")
+def bangla(scene, x: float, y: float, size: float = 30, text: str = "অ", colour: Colour = "white"):
+    """A Bengali letter, অ or আ, written with a broad pen; (x, y) is its middle, size its height."""
+    offset, strokes = _BANGLA[text]
+    scene.add(
+        '<g transform="%s"><g transform="%s" fill="none" stroke-linecap="round" stroke-linejoin="round">'
+        '<path d="%s" stroke="%s" stroke-width="4.6" opacity="0.45"/><path d="%s" stroke="%s" stroke-width="2.4"/>'
+        "</g></g>"
+        % (scene.at(x, y, size / 19), offset, strokes, shade(colour, 0.3), strokes, colour)
+    )
+
+
+@motif("medal")
+def medal(scene, x: float, y: float, radius: float = 24, colour: Colour = "gold", glow: int = 1):
+    """A struck medal: a disc with a raised rim, lettering round it and a bearded head in profile.
+
+    (x, y) is its centre."""
+    relief = shade(colour, 0.72)
+    lettering = "".join(
+        '<rect x="-0.5" y="-17.4" width="1" height="1.8" fill="%s" transform="rotate(%s)"/>'
+        % (relief, number_text(angle))
+        for angle in range(-120, 121, 10)
+        if abs(angle) > 8
+    )
+    head = (
+        "M-7,13 C-7,9 -6,7 -5,5 C-7,4 -9,2 -8,-1 L-10.5,-3 L-8.4,-4.2 C-9,-7 -8,-11 -4,-13 "
+        "C1,-15.4 7,-13 8,-7 C9,-3 8,1 6,4 C6,8 7,11 9,13 Z"
+    )
+    beard = "M-8,-1 C-8,3 -6,6 -3,7 C-1,6 0,3 0,0 C-3,1 -6,0 -8,-1 Z"
+    scene.add(
+        '<g transform="%s">%s<circle r="20" fill="%s"/><circle r="17" fill="%s"/>'
+        '<circle r="20" fill="none" stroke="%s" stroke-width="1"/>%s'
+        '<path d="%s" fill="%s"/><path d="%s" fill="%s"/>'
+        '<path d="M-3,-12.4 C1,-14 6,-12 7.4,-7" fill="none" stroke="%s" stroke-width="0.8" opacity="0.7"/>'
+        '<circle cx="-4.6" cy="-5" r="0.7" fill="%s"/></g>'
+        % (
+            scene.at(x, y, radius / 20),
+            '<circle r="34" fill="%s"/>' % scene.glow(colour, 0.4) if glow else "",
+            scene.rad([lighten(colour, 0.5), colour, shade(colour, 0.65)], 0.35, 0.3, 0.8),
+            scene.rad([lighten(colour, 0.2), colour, shade(colour, 0.8)], 0.6, 0.6, 0.8),
+            shade(colour, 0.55),
+            lettering,
+            head,
+            scene.lin([lighten(relief, 0.25), relief, shade(relief, 0.8)]),
+            beard,
+            shade(relief, 0.85),
+            lighten(colour, 0.6),
+            shade(relief, 0.6),
         )
     )
