@@ -49,8 +49,8 @@ SAVER_SETUP_PICTURE = _get("IDB_SAVER_SETUP_PICTURE")
 SAVER_PREVIEW = _get("IDB_SAVER_PREVIEW")
 SAVER_ICON = _get("IDI_SAVER")
 
-# A day's picture is DAY_BASE + month * 100 + day (the header says so in a comment only).
-DAY_BASE = 2000
+# A day's picture is DAY_BASE + month * 100 + day.
+DAY_BASE = _get("IDB_DAY_PICTURE_BASE")
 
 LOGO_FRAMES = range(LOGO_FIRST_FRAME, LOGO_FIRST_FRAME + LOGO_FRAME_COUNT)
 ABOUT_FRAMES = range(ABOUT_FIRST_FRAME, ABOUT_FIRST_FRAME + ABOUT_FRAME_COUNT)
