@@ -171,7 +171,9 @@ TEST(ProgramResources, EachProgramStartsWithItsOwnManifest) {
             EXPECT_EQ(xml.find(absent), std::string::npos) << program << ": " << absent;
         bool daybook = program == std::string(TAVRIN_DELIVERED_MORVEST);
         EXPECT_EQ(xml.find("Common-Controls") == std::string::npos, daybook) << program;
-        ACTCTXA context = {sizeof context, ACTCTX_FLAG_RESOURCE_NAME_VALID};
+        ACTCTXA context = {};
+        context.cbSize = sizeof context;
+        context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
         context.lpSource = program;
         context.lpResourceName = MAKEINTRESOURCEA(IDR_MANIFEST);
         HANDLE parsed = CreateActCtxA(&context);
