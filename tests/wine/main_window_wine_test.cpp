@@ -202,6 +202,32 @@ TEST_F(MainWindowTest, HasItsSizeTitleAndControls) {
     EXPECT_EQ(describe(EntryFont) + ", " + describe(AltEntryFont), "Arial 16, Arial 15");
 }
 
+// The client area is the one the window is laid out for, whatever the caption: a taller caption
+// grows the window, and the picture stands where the classic frame puts it.
+TEST_F(MainWindowTest, ATallerCaptionGrowsTheWindowAroundTheSameClientArea) {
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    const int classicCaption = metrics.iCaptionHeight;
+    for (int extra : {0, 12}) {
+        metrics.iCaptionHeight = classicCaption + extra;
+        ASSERT_TRUE(SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+        HWND window = CreateMainWindow(GetModuleHandleA(nullptr));
+        metrics.iCaptionHeight = classicCaption;
+        SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        ASSERT_NE(window, nullptr);
+        RECT frame, client, picture;
+        GetWindowRect(window, &frame);
+        GetClientRect(window, &client);
+        GetWindowRect(GetDlgItem(window, IDC_MAIN_PICTURE), &picture);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&picture), 2);
+        DestroyWindow(window);
+        EXPECT_EQ(frame.bottom - frame.top, 520 + extra) << extra;
+        EXPECT_TRUE(client.right == 754 && client.bottom == 495) << extra;
+        EXPECT_TRUE(picture.top == 76 && picture.bottom == 496) << extra;
+    }
+}
+
 TEST_F(MainWindowTest, RefreshShowsTheDayAndPicksTheFontByTheStar) {
     DayDate fifth = {2002, 5, 7}, fourth = {2002, 4, 7};
     RefreshDisplay(window_, TRUE, &fifth);
