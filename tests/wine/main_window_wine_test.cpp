@@ -320,4 +320,43 @@ TEST_F(MainWindowTest, ClickToCloseNeedsTheSettingAndTheOption) {
     EXPECT_FALSE(IsWindow(window_));
 }
 
+DWORD AskedAttribute;
+BOOL AskedValue;
+HRESULT WINAPI RecordAttribute(HWND, DWORD attribute, LPCVOID data, DWORD) {
+    AskedAttribute = attribute;
+    AskedValue = *static_cast<const BOOL*>(data);
+    return S_OK;
+}
+
+// The dark caption is asked of the window manager as attribute 20 when it can be had; a system
+// without the window manager's library asks nothing. The apps theme is read as the user set it.
+TEST(DarkCaption, IsAskedOfTheWindowManagerAndFollowsTheAppsTheme) {
+    EXPECT_TRUE(AskForDarkCaption(nullptr, RecordAttribute));
+    EXPECT_TRUE(AskedAttribute == 20 && AskedValue == TRUE);
+    EXPECT_FALSE(AskForDarkCaption(nullptr, nullptr));
+    HKEY personalize;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER,
+                              "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                              0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &personalize, nullptr),
+              ERROR_SUCCESS);
+    auto setTheme = [personalize](DWORD theme) {
+        RegSetValueExA(personalize, "AppsUseLightTheme", 0, REG_DWORD,
+                       reinterpret_cast<const BYTE*>(&theme), sizeof theme);
+    };
+    DWORD value = 1;
+    bool hadValue = ReadAppsUseLightTheme(&value);
+    for (DWORD theme : {0u, 1u}) {
+        setTheme(theme);
+        DWORD read = 7;
+        EXPECT_TRUE(ReadAppsUseLightTheme(&read) && read == theme) << theme;
+    }
+    if (hadValue)
+        setTheme(value);
+    else
+        RegDeleteValueA(personalize, "AppsUseLightTheme");
+    RegCloseKey(personalize);
+    DWORD read = 7;
+    EXPECT_EQ(ReadAppsUseLightTheme(&read), hadValue);
+}
+
 } // namespace
