@@ -95,13 +95,14 @@ TEST(DayPicture, AThousandRedrawsReleaseEveryObject) {
     DrawDay(canvas, FallbackPictureId);
     std::vector<uint32_t> first = canvas.Pixels();
     DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    size_t slotsBefore = FreeGdiSlots();
-    for (int i = 0; i < 1000; ++i) {
-        canvas.Fill(0);
-        DrawDay(canvas, FallbackPictureId);
-        DrawDay(canvas, 3230); // a day without its own picture
-    }
-    EXPECT_EQ(FreeGdiSlots(), slotsBefore);
+    ExpectNothingLeftBehind(
+        "day picture",
+        [&] {
+            canvas.Fill(0);
+            DrawDay(canvas, FallbackPictureId);
+            DrawDay(canvas, 3230); // a day without its own picture
+        },
+        0, 1000);
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
     EXPECT_EQ(canvas.Pixels(), first);
 }
@@ -142,25 +143,13 @@ class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetSettings(MainSettingsTable);
-        EntryFont = CreateFontA(16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-        AltEntryFont = CreateFontA(15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
         std::string july = std::string("4;Fourth\nof July") + '\0' + "5;*Small print" + '\0' + '\0';
         ASSERT_TRUE(SetMonthText(6, july.data(), july.size()));
-        static bool registered = RegisterMainWindowClass(GetModuleHandleA(nullptr));
-        ASSERT_TRUE(registered);
-        window_ = CreateMainWindow(GetModuleHandleA(nullptr));
+        window_ = OpenTestMainWindow();
         ASSERT_NE(window_, nullptr);
-        SetChildFonts(window_, EntryFont);
     }
     void TearDown() override {
-        if (IsWindow(window_))
-            DestroyWindow(window_);
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
-        DeleteObject(EntryFont);
-        DeleteObject(AltEntryFont);
-        EntryFont = AltEntryFont = nullptr;
+        CloseTestMainWindow(window_);
         FreeDatabase();
     }
     std::string Text(int id) {
@@ -205,6 +194,38 @@ TEST_F(MainWindowTest, HasItsSizeTitleAndControls) {
     EXPECT_EQ(
         reinterpret_cast<HFONT>(SendDlgItemMessageA(window_, IDC_MAIN_TIME, WM_GETFONT, 0, 0)),
         EntryFont);
+    auto describe = [](HFONT font) {
+        LOGFONTA described = {};
+        GetObjectA(font, sizeof described, &described);
+        return std::string(described.lfFaceName) + " " + std::to_string(described.lfHeight);
+    };
+    EXPECT_EQ(describe(EntryFont) + ", " + describe(AltEntryFont), "Arial 16, Arial 15");
+}
+
+// The client area is the one the window is laid out for, whatever the caption: a taller caption
+// grows the window, and the picture stands where the classic frame puts it.
+TEST_F(MainWindowTest, ATallerCaptionGrowsTheWindowAroundTheSameClientArea) {
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    const int classicCaption = metrics.iCaptionHeight;
+    for (int extra : {0, 12}) {
+        metrics.iCaptionHeight = classicCaption + extra;
+        ASSERT_TRUE(SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+        HWND window = CreateMainWindow(GetModuleHandleA(nullptr));
+        metrics.iCaptionHeight = classicCaption;
+        SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        ASSERT_NE(window, nullptr);
+        RECT frame, client, picture;
+        GetWindowRect(window, &frame);
+        GetClientRect(window, &client);
+        GetWindowRect(GetDlgItem(window, IDC_MAIN_PICTURE), &picture);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&picture), 2);
+        DestroyWindow(window);
+        EXPECT_EQ(frame.bottom - frame.top, 520 + extra) << extra;
+        EXPECT_TRUE(client.right == 754 && client.bottom == 495) << extra;
+        EXPECT_TRUE(picture.top == 76 && picture.bottom == 496) << extra;
+    }
 }
 
 TEST_F(MainWindowTest, RefreshShowsTheDayAndPicksTheFontByTheStar) {
@@ -233,31 +254,19 @@ TEST_F(MainWindowTest, RefreshShowsTheDayAndPicksTheFontByTheStar) {
 }
 
 TEST_F(MainWindowTest, AHundredWindowsOpenedAndClosedLeaveNoObjectBehind) {
-    DestroyWindow(window_);
-    size_t slotsBefore = 0;
+    CloseTestMainWindow(window_);
     // The first windows may make objects the system keeps for the whole process (cached DCs,
     // menu bitmaps); the count starts after them.
-    for (int i = -10; i < 100; ++i) {
-        if (i == 0) {
-            MSG message;
-            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            }
-            slotsBefore = FreeGdiSlots();
-        }
-        HWND window = CreateMainWindow(GetModuleHandleA(nullptr));
-        ASSERT_NE(window, nullptr);
-        SetChildFonts(window, EntryFont);
-        RefreshDisplay(window, TRUE, nullptr);
-        ShowWindow(window, SW_SHOWNOACTIVATE);
-        UpdateWindow(window);
-        RedrawWindow(GetDlgItem(window, IDC_MAIN_PICTURE), nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        DestroyWindow(window);
-    }
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    }
-    EXPECT_EQ(FreeGdiSlots(), slotsBefore);
+    ExpectNothingLeftBehind(
+        "main window",
+        [] {
+            HWND window = OpenTestMainWindow();
+            ASSERT_NE(window, nullptr);
+            RedrawWindow(GetDlgItem(window, IDC_MAIN_PICTURE), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            CloseTestMainWindow(window);
+        },
+        10);
 }
 
 TEST_F(MainWindowTest, TheClockTickMovesOnToANewDay) {
@@ -309,6 +318,45 @@ TEST_F(MainWindowTest, ClickToCloseNeedsTheSettingAndTheOption) {
     ClickToCloseAllowed = 1;
     SendMessageA(window_, WM_MBUTTONDOWN, 0, MAKELPARAM(300, 200));
     EXPECT_FALSE(IsWindow(window_));
+}
+
+DWORD AskedAttribute;
+BOOL AskedValue;
+HRESULT WINAPI RecordAttribute(HWND, DWORD attribute, LPCVOID data, DWORD) {
+    AskedAttribute = attribute;
+    AskedValue = *static_cast<const BOOL*>(data);
+    return S_OK;
+}
+
+// The dark caption is asked of the window manager as attribute 20 when it can be had; a system
+// without the window manager's library asks nothing. The apps theme is read as the user set it.
+TEST(DarkCaption, IsAskedOfTheWindowManagerAndFollowsTheAppsTheme) {
+    EXPECT_TRUE(AskForDarkCaption(nullptr, RecordAttribute));
+    EXPECT_TRUE(AskedAttribute == 20 && AskedValue == TRUE);
+    EXPECT_FALSE(AskForDarkCaption(nullptr, nullptr));
+    HKEY personalize;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER,
+                              "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                              0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &personalize, nullptr),
+              ERROR_SUCCESS);
+    auto setTheme = [personalize](DWORD theme) {
+        RegSetValueExA(personalize, "AppsUseLightTheme", 0, REG_DWORD,
+                       reinterpret_cast<const BYTE*>(&theme), sizeof theme);
+    };
+    DWORD value = 1;
+    bool hadValue = ReadAppsUseLightTheme(&value);
+    for (DWORD theme : {0u, 1u}) {
+        setTheme(theme);
+        DWORD read = 7;
+        EXPECT_TRUE(ReadAppsUseLightTheme(&read) && read == theme) << theme;
+    }
+    if (hadValue)
+        setTheme(value);
+    else
+        RegDeleteValueA(personalize, "AppsUseLightTheme");
+    RegCloseKey(personalize);
+    DWORD read = 7;
+    EXPECT_EQ(ReadAppsUseLightTheme(&read), hadValue);
 }
 
 } // namespace
