@@ -49,8 +49,13 @@ void CreateLogoWindow(HWND owner) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     if (!LogoClassRegistered && !RegisterLogoClass(instance))
         return;
-    HWND window = CreateWindowExA(0, LogoWindowClass, "", WS_POPUP | WS_BORDER, 0, 0, 440, 260,
-                                  owner, nullptr, instance, nullptr);
+    // 440 by 260 outside with its one-pixel border; the controls are placed in its 438 by 258
+    // client area, which the outer size is worked out from.
+    RECT frame = {0, 0, 438, 258};
+    AdjustWindowRectEx(&frame, WS_POPUP | WS_BORDER, FALSE, 0);
+    HWND window = CreateWindowExA(0, LogoWindowClass, "", WS_POPUP | WS_BORDER, 0, 0,
+                                  frame.right - frame.left, frame.bottom - frame.top, owner,
+                                  nullptr, instance, nullptr);
     if (window == nullptr)
         return;
     LogoWindow = window;

@@ -51,12 +51,24 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     return RegisterClassA(&windowClass) != 0;
 }
 
+// The window is laid out for the classic frame: 760 by 520 outside with a 19-pixel caption and
+// 3-pixel borders, which leaves a client area of 754 by 495. The outer size is worked out from
+// that client area, so that the taller captions and thicker frames of newer Windows grow the
+// window instead of clipping its contents, and the picture stands where the classic frame puts
+// it.
+static const int MainClientWidth = 754, MainClientHeight = 495, ClassicCaptionHeight = 19;
+static const DWORD MainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
 HWND CreateMainWindow(HINSTANCE instance) {
-    HWND window = CreateWindowExA(0, MainWindowClass, ProgramTitle,
-                                  WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, 760, 520, nullptr, nullptr, instance, nullptr);
-    if (window != nullptr)
-        CreateDayControls(window, instance, PictureButtonTop(GetSystemMetrics(SM_CYCAPTION)));
+    RECT frame = {0, 0, MainClientWidth, MainClientHeight};
+    AdjustWindowRectEx(&frame, MainWindowStyle, FALSE, 0);
+    HWND window = CreateWindowExA(0, MainWindowClass, ProgramTitle, MainWindowStyle, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                                  nullptr, nullptr, instance, nullptr);
+    if (window == nullptr)
+        return nullptr;
+    CreateDayControls(window, instance, PictureButtonTop(ClassicCaptionHeight));
+    FollowDarkMode(window);
     return window;
 }
 

@@ -83,3 +83,35 @@ HFONT CreateFaceFont(const char* face, int height, int weight) {
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                        face);
 }
+
+bool ReadAppsUseLightTheme(DWORD* value) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER,
+                      "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", 0,
+                      KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return false;
+    DWORD type = 0, size = sizeof *value;
+    LONG status = RegQueryValueExA(key, "AppsUseLightTheme", nullptr, &type,
+                                   reinterpret_cast<BYTE*>(value), &size);
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS && type == REG_DWORD && size == sizeof *value;
+}
+
+bool AskForDarkCaption(HWND window, WindowAttributeSetter setter) {
+    const DWORD UseImmersiveDarkMode = 20;
+    BOOL dark = TRUE;
+    return setter != nullptr && SUCCEEDED(setter(window, UseImmersiveDarkMode, &dark, sizeof dark));
+}
+
+void FollowDarkMode(HWND window) {
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    DWORD light = 1;
+    bool known = ReadAppsUseLightTheme(&light);
+    if (!GetVersionExA(&version) ||
+        !WantsDarkCaption(version.dwMajorVersion, version.dwBuildNumber, known, light))
+        return;
+    static WindowAttributeSetter setter = reinterpret_cast<WindowAttributeSetter>(
+        SystemFunction(LoadSystemLibrary("dwmapi.dll"), "DwmSetWindowAttribute"));
+    AskForDarkCaption(window, setter);
+}

@@ -38,6 +38,21 @@ HMODULE CommonControls();
 // weight to the face.
 HFONT CreateFaceFont(const char* face, int height, int weight = FW_DONTCARE);
 
+// The desktop window manager's attribute setter (DwmSetWindowAttribute), or a stand-in.
+typedef HRESULT(WINAPI* WindowAttributeSetter)(HWND, DWORD, LPCVOID, DWORD);
+
+// The user's apps theme (AppsUseLightTheme of the personal theme settings): false when it is
+// missing or not a number.
+bool ReadAppsUseLightTheme(DWORD* value);
+
+// Asks the setter for a dark caption on the window; false without a setter or when it fails.
+bool AskForDarkCaption(HWND window, WindowAttributeSetter setter);
+
+// Gives a black window a dark caption when the user's apps are in dark mode on a Windows that
+// offers it; light mode and older systems keep the caption they have. The window manager's
+// setter is loaded at run time, once, so that Windows XP still runs the program.
+void FollowDarkMode(HWND window);
+
 // A message box as the programs show them: caption "Message", the information icon.
 void ShowMessage(HWND owner, const char* text);
 

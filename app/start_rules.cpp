@@ -81,3 +81,8 @@ unsigned EffectiveColourDepth(int planes, int bitsPerPixel) {
 bool CountTowardsAutoClose(uint32_t* secondsShown, uint32_t delayTime, uint32_t timeoutsAllowed) {
     return delayTime != 0 && timeoutsAllowed == 1 && ++*secondsShown >= delayTime;
 }
+
+bool WantsDarkCaption(unsigned majorVersion, unsigned build, bool lightThemeKnown,
+                      uint32_t appsUseLightTheme) {
+    return majorVersion >= 10 && build >= 19041 && lightThemeKnown && appsUseLightTheme == 0;
+}

@@ -42,6 +42,12 @@ int PictureButtonTop(int captionHeight);
 // Period of the logo timer: LogoDelay milliseconds, at least 100.
 uint32_t LogoTimerPeriod(uint32_t logoDelay);
 
+// Whether the black windows (the main window and the calendar) ask for a dark caption: on
+// Windows 10 build 19041 or later, when the user's apps are set to dark mode (the personal theme
+// value AppsUseLightTheme is present and 0).
+bool WantsDarkCaption(unsigned majorVersion, unsigned build, bool lightThemeKnown,
+                      uint32_t appsUseLightTheme);
+
 // The display's colour depth as the daybook uses it: planes times bits per pixel (as an unsigned
 // 16-bit number) when that is 8 or less, else 24. Above 8 the animations run.
 unsigned EffectiveColourDepth(int planes, int bitsPerPixel);

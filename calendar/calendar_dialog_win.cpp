@@ -172,6 +172,7 @@ static INT_PTR OnInitDialog(HWND dialog) {
 
     CentreOnScreen(dialog);
     SetWindowTextA(dialog, LoadText(IDS_PROGRAM_TITLE));
+    FollowDarkMode(dialog);
     return FALSE; // no initial focus
 }
 

@@ -132,6 +132,16 @@ TEST_F(StartRulesTest, TheAutoCloseCountsSecondsOnlyWhenADelayIsSetAndTimeoutsAr
     }
 }
 
+TEST_F(StartRulesTest, ADarkCaptionOnlyInDarkModeOnWindowsThatOfferIt) {
+    EXPECT_TRUE(WantsDarkCaption(10, 19041, true, 0));
+    EXPECT_TRUE(WantsDarkCaption(10, 22631, true, 0));   // Windows 11
+    EXPECT_FALSE(WantsDarkCaption(10, 22631, true, 1));  // light mode
+    EXPECT_FALSE(WantsDarkCaption(10, 22631, false, 0)); // never chosen
+    EXPECT_FALSE(WantsDarkCaption(10, 18363, true, 0));  // before the 2004 update
+    EXPECT_FALSE(WantsDarkCaption(6, 9600, true, 0));    // Windows 8.1
+    EXPECT_FALSE(WantsDarkCaption(6, 9200, true, 0));    // no compatibility section
+}
+
 TEST_F(StartRulesTest, DateLineAndLayoutNumbers) {
     char line[64];
     FormatDateLine(DayDate{2002, 5, 7}, line, sizeof line);

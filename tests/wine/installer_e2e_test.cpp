@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 
 #include "resource.h"
 #include "settings/settings.h"
+#include "tests/core/test_files.h"
 #include "tests/wine/wine_fixtures.h"
 #include "version.h"
 
@@ -20,10 +22,22 @@ const char Target[] = "C:\\TavrinInstall";
 const char UninstallKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TavrinDaybook";
 
+const char Desktop[] = "Control Panel\\Desktop";
+
+std::string ShellFolder(int folder) {
+    char path[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, folder, nullptr, 0, path);
+    return path;
+}
 std::string MenuFolder() {
-    char programs[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, CSIDL_COMMON_PROGRAMS, nullptr, 0, programs);
-    return std::string(programs) + "\\Tavrin Daybook";
+    return ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\Tavrin Daybook";
+}
+std::string StartupLink() {
+    return ShellFolder(CSIDL_COMMON_STARTUP) + "\\Tavrin Daybook.lnk";
+}
+// Where Windows keeps the settings file of a daybook run by a standard user.
+std::string VirtualStoreSettings() {
+    return ShellFolder(CSIDL_LOCAL_APPDATA) + "\\VirtualStore" + SettingsFile().substr(2);
 }
 
 bool Exists(const std::string& path) {
@@ -73,18 +87,24 @@ class InstallerTest : public InstalledPrograms {
     void TearDown() override {
         if (Exists(Installed("uninstall.exe")))
             Uninstall();
+        DeleteFileA(VirtualStoreSettings().c_str());
         InstalledPrograms::TearDown();
     }
-    static void Install() {
+    static void Install(const std::string& switches = "") {
         RunningProgram installer;
-        ASSERT_TRUE(installer.Start(TAVRIN_INSTALLER, std::string("/S /D=") + Target, "C:\\"));
+        ASSERT_TRUE(installer.Start(TAVRIN_INSTALLER, "/S " + switches + " /D=" + Target, "C:\\"));
         ASSERT_EQ(installer.WaitForExit(120000), 0u);
     }
+    static bool PutVirtualStoreSettings() {
+        const std::string file = VirtualStoreSettings();
+        SHCreateDirectoryExA(nullptr, file.substr(0, file.rfind('\\')).c_str(), nullptr);
+        return WriteFileBytes(file, "[TavrinAMorvestDaybook]\r\nApplicationPath = D:\\Old\\\r\n");
+    }
     // The uninstaller hands over to a copy of itself and returns at once; the removal is over
-    // when the uninstall entry has gone.
-    bool Uninstall() {
+    // when the uninstall entry, removed last, has gone.
+    bool Uninstall(const std::string& switches = "") {
         RunningProgram uninstaller;
-        if (!uninstaller.Start(Installed("uninstall.exe"), "/S", "C:\\"))
+        if (!uninstaller.Start(Installed("uninstall.exe"), "/S " + switches, "C:\\"))
             return false;
         uninstaller.WaitForExit(60000);
         return WaitUntil(
@@ -112,8 +132,9 @@ TEST_F(InstallerTest, ASilentInstallPutsEverythingInPlaceAndASilentUninstallTake
     EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayIcon"),
               Installed("morvest.exe") + ",0");
     EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, UninstallKey, "InstallLocation"), Target);
-    EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE"), saver);
-    EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveActive"), "1");
+    EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, Desktop, "SCRNSAVE.EXE"), saver);
+    EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, Desktop, "ScreenSaveActive"), "1");
+    EXPECT_FALSE(Exists(StartupLink()));
     EXPECT_NE(SettingsText().find("ApplicationPath=C:\\TavrinInstall\\"), std::string::npos);
 
     // The saver works before the daybook has ever run: it finds the daybook and its texts
@@ -140,13 +161,15 @@ TEST_F(InstallerTest, ASilentInstallPutsEverythingInPlaceAndASilentUninstallTake
         EXPECT_EQ(running.WaitForExit(), 1u);
     }
 
+    ASSERT_TRUE(PutVirtualStoreSettings());
     ASSERT_TRUE(Uninstall());
+    EXPECT_TRUE(Exists(VirtualStoreSettings()));
     for (const char* name : InstalledFiles)
         EXPECT_FALSE(Exists(Installed(name))) << name;
     EXPECT_FALSE(Exists(Target));
     EXPECT_FALSE(Exists(saver));
     EXPECT_FALSE(Exists(MenuFolder()));
-    EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE"), "<none>");
+    EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, Desktop, "SCRNSAVE.EXE"), "<none>");
     EXPECT_EQ(SettingsRow("ApplicationPath"), "C:\\TavrinInstall\\");
 }
 
@@ -180,6 +203,44 @@ TEST_F(InstallerTest, AnInstallOverASettingsFileKeepsItsOtherValues) {
     PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
     EXPECT_EQ(daybook.WaitForExit(), 1u);
     EXPECT_NE(SettingsText().find("TintSelection = 7"), std::string::npos);
+}
+
+TEST_F(InstallerTest, SwitchesAddTheSignInShortcutLeaveTheSaverAndRemoveBothSettingsFiles) {
+    const char otherSaver[] = "C:\\Elsewhere\\other.scr";
+    SHSetValueA(HKEY_CURRENT_USER, Desktop, "SCRNSAVE.EXE", REG_SZ, otherSaver, sizeof otherSaver);
+    ASSERT_TRUE(PutVirtualStoreSettings());
+    Install("/STARTUP /NOSAVER");
+    EXPECT_NE(ReadFileBytes(StartupLink()).find(Installed("morvest.exe")), std::string::npos);
+    EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, Desktop, "SCRNSAVE.EXE"), otherSaver);
+    EXPECT_NE(ReadFileBytes(VirtualStoreSettings()).find("ApplicationPath=C:\\TavrinInstall\\"),
+              std::string::npos);
+
+    // An older version leaves this one as it is, and says so.
+    RunningProgram older;
+    ASSERT_TRUE(older.Start(TAVRIN_OLDER_INSTALLER, "/S", "C:\\"));
+    EXPECT_EQ(older.WaitForExit(120000), 3u);
+    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayVersion"),
+              TAVRIN_VERSION_TEXT);
+    EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, Desktop, "SCRNSAVE.EXE"), otherSaver);
+
+    // The documents go by the installer's patterns; a file of the user's stays.
+    ASSERT_TRUE(WriteFileBytes(Installed("html\\later.htm"), "") &&
+                WriteFileBytes(Installed("html\\notes.txt"), "mine"));
+    ASSERT_TRUE(Uninstall("/REMOVESETTINGS"));
+    for (const std::string& gone :
+         {StartupLink(), SettingsFile(), VirtualStoreSettings(), Installed("html\\later.htm")})
+        EXPECT_FALSE(Exists(gone)) << gone;
+    EXPECT_TRUE(Exists(Installed("html\\notes.txt")));
+    SHDeleteValueA(HKEY_CURRENT_USER, Desktop, "SCRNSAVE.EXE");
+}
+
+// The installer runs elevated, the daybook it starts must not: the desktop's shell starts it.
+// (Wine has no elevation to show the difference, so the script is read.)
+TEST(Packages, TheFinishPageStartsTheDaybookThroughTheDesktopShell) {
+    const std::string script = ReadFileBytes(TAVRIN_INSTALLER_SCRIPT);
+    EXPECT_TRUE(script.find("FINISHPAGE_RUN_FUNCTION StartDaybookAsTheUser") != std::string::npos &&
+                script.find("Exec '\"$WINDIR\\explorer.exe\" \"$INSTDIR\\morvest.exe\"'") !=
+                    std::string::npos);
 }
 
 TEST(Packages, TheVersionIsOneAcrossProgramsInstallerAndNames) {

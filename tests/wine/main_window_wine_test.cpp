@@ -209,6 +209,32 @@ TEST_F(MainWindowTest, HasItsSizeTitleAndControls) {
     EXPECT_EQ(describe(EntryFont) + ", " + describe(AltEntryFont), "Arial 16, Arial 15");
 }
 
+// The client area is the one the window is laid out for, whatever the caption: a taller caption
+// grows the window, and the picture stands where the classic frame puts it.
+TEST_F(MainWindowTest, ATallerCaptionGrowsTheWindowAroundTheSameClientArea) {
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    const int classicCaption = metrics.iCaptionHeight;
+    for (int extra : {0, 12}) {
+        metrics.iCaptionHeight = classicCaption + extra;
+        ASSERT_TRUE(SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+        HWND window = CreateMainWindow(GetModuleHandleA(nullptr));
+        metrics.iCaptionHeight = classicCaption;
+        SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        ASSERT_NE(window, nullptr);
+        RECT frame, client, picture;
+        GetWindowRect(window, &frame);
+        GetClientRect(window, &client);
+        GetWindowRect(GetDlgItem(window, IDC_MAIN_PICTURE), &picture);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&picture), 2);
+        DestroyWindow(window);
+        EXPECT_EQ(frame.bottom - frame.top, 520 + extra) << extra;
+        EXPECT_TRUE(client.right == 754 && client.bottom == 495) << extra;
+        EXPECT_TRUE(picture.top == 76 && picture.bottom == 496) << extra;
+    }
+}
+
 TEST_F(MainWindowTest, RefreshShowsTheDayAndPicksTheFontByTheStar) {
     DayDate fifth = {2002, 5, 7}, fourth = {2002, 4, 7};
     RefreshDisplay(window_, TRUE, &fifth);
@@ -299,6 +325,45 @@ TEST_F(MainWindowTest, ClickToCloseNeedsTheSettingAndTheOption) {
     ClickToCloseAllowed = 1;
     SendMessageA(window_, WM_MBUTTONDOWN, 0, MAKELPARAM(300, 200));
     EXPECT_FALSE(IsWindow(window_));
+}
+
+DWORD AskedAttribute;
+BOOL AskedValue;
+HRESULT WINAPI RecordAttribute(HWND, DWORD attribute, LPCVOID data, DWORD) {
+    AskedAttribute = attribute;
+    AskedValue = *static_cast<const BOOL*>(data);
+    return S_OK;
+}
+
+// The dark caption is asked of the window manager as attribute 20 when it can be had; a system
+// without the window manager's library asks nothing. The apps theme is read as the user set it.
+TEST(DarkCaption, IsAskedOfTheWindowManagerAndFollowsTheAppsTheme) {
+    EXPECT_TRUE(AskForDarkCaption(nullptr, RecordAttribute));
+    EXPECT_TRUE(AskedAttribute == 20 && AskedValue == TRUE);
+    EXPECT_FALSE(AskForDarkCaption(nullptr, nullptr));
+    HKEY personalize;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER,
+                              "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                              0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &personalize, nullptr),
+              ERROR_SUCCESS);
+    auto setTheme = [personalize](DWORD theme) {
+        RegSetValueExA(personalize, "AppsUseLightTheme", 0, REG_DWORD,
+                       reinterpret_cast<const BYTE*>(&theme), sizeof theme);
+    };
+    DWORD value = 1;
+    bool hadValue = ReadAppsUseLightTheme(&value);
+    for (DWORD theme : {0u, 1u}) {
+        setTheme(theme);
+        DWORD read = 7;
+        EXPECT_TRUE(ReadAppsUseLightTheme(&read) && read == theme) << theme;
+    }
+    if (hadValue)
+        setTheme(value);
+    else
+        RegDeleteValueA(personalize, "AppsUseLightTheme");
+    RegCloseKey(personalize);
+    DWORD read = 7;
+    EXPECT_EQ(ReadAppsUseLightTheme(&read), hadValue);
 }
 
 } // namespace

@@ -146,6 +146,43 @@ TEST(ProgramResources, TheScreenSaverHoldsItsPreviewPictureAndIcon) {
     EXPECT_NE(FindResourceA(saver.module(), MAKEINTRESOURCEA(2003), MAKEINTRESOURCEA(5)), nullptr);
 }
 
+// The start-up manifest of each program is its own, whole, and one the system's manifest reader
+// accepts: every Windows from Vista to 11 named, sharp GDI text on scaled displays, no DPI
+// awareness and no execution level (which would switch off the settings file's
+// virtualisation); the daybook's holds no styled common controls, which it activates later.
+TEST(ProgramResources, EachProgramStartsWithItsOwnManifest) {
+    for (const char* program : {TAVRIN_DELIVERED_MORVEST, TAVRIN_DELIVERED_MORVSAVE}) {
+        ProgramResources resources(program);
+        HRSRC found =
+            FindResourceA(resources.module(), MAKEINTRESOURCEA(IDR_MANIFEST), RT_MANIFEST);
+        ASSERT_NE(found, nullptr) << program;
+        std::string xml(
+            static_cast<const char*>(LockResource(LoadResource(resources.module(), found))),
+            SizeofResource(resources.module(), found));
+        for (const char* os :
+             {"e2011457-1546-43c5-a5fe-008deee3d3f0", "35138b9a-5d96-4fbd-8e2d-a2440225f93a",
+              "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38", "1f676c76-80e1-4239-95bb-83d0f6d0da78",
+              "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
+            EXPECT_NE(xml.find(std::string("<supportedOS Id=\"{") + os + "}\"/>"),
+                      std::string::npos)
+                << os;
+        EXPECT_NE(xml.find(">true</gdiScaling>"), std::string::npos);
+        for (const char* absent : {"dpiAware", "requestedExecutionLevel"})
+            EXPECT_EQ(xml.find(absent), std::string::npos) << program << ": " << absent;
+        bool daybook = program == std::string(TAVRIN_DELIVERED_MORVEST);
+        EXPECT_EQ(xml.find("Common-Controls") == std::string::npos, daybook) << program;
+        ACTCTXA context = {};
+        context.cbSize = sizeof context;
+        context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+        context.lpSource = program;
+        context.lpResourceName = MAKEINTRESOURCEA(IDR_MANIFEST);
+        HANDLE parsed = CreateActCtxA(&context);
+        EXPECT_NE(parsed, INVALID_HANDLE_VALUE) << program;
+        if (parsed != INVALID_HANDLE_VALUE)
+            ReleaseActCtx(parsed);
+    }
+}
+
 BOOL CALLBACK AddTemplateName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names) {
     reinterpret_cast<std::vector<std::string>*>(names)->push_back(
         IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<uintptr_t>(name)) : name);

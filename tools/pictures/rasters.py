@@ -21,11 +21,11 @@ class Image:
 
     def get(self, x, y):
         i = (y * self.width + x) * 4
-        return tuple(self.pixels[i:i + 4])
+        return tuple(self.pixels[i : i + 4])
 
     def set(self, x, y, rgba):
         i = (y * self.width + x) * 4
-        self.pixels[i:i + 4] = bytes(rgba)
+        self.pixels[i : i + 4] = bytes(rgba)
 
 
 class IndexedImage:
@@ -49,14 +49,15 @@ class IndexedImage:
 
 # ---------------------------------------------------------------- PNG
 
+
 def _chunks(data):
     if data[:8] != PNG_SIGNATURE:
         raise ValueError("not a PNG file")
     pos = 8
     while pos < len(data):
-        (length,) = struct.unpack(">I", data[pos:pos + 4])
-        kind = data[pos + 4:pos + 8]
-        yield kind, data[pos + 8:pos + 8 + length]
+        (length,) = struct.unpack(">I", data[pos : pos + 4])
+        kind = data[pos + 4 : pos + 8]
+        yield kind, data[pos + 8 : pos + 8 + length]
         pos += 12 + length
 
 
@@ -67,7 +68,7 @@ def _unfilter(raw, height, stride, bpp):
     pos = 0
     for y in range(height):
         ftype = raw[pos]
-        line = bytearray(raw[pos + 1:pos + 1 + stride])
+        line = bytearray(raw[pos + 1 : pos + 1 + stride])
         pos += 1 + stride
         if ftype == 0:
             pass
@@ -96,7 +97,7 @@ def _unfilter(raw, height, stride, bpp):
                 line[i] = (line[i] + pred) & 255
         else:
             raise ValueError("bad PNG filter type %d" % ftype)
-        out[y * stride:(y + 1) * stride] = line
+        out[y * stride : (y + 1) * stride] = line
         prev = line
     return out
 
@@ -111,7 +112,7 @@ def read_png(data):
         if kind == b"IHDR":
             ihdr = struct.unpack(">IIBBBBB", body)
         elif kind == b"PLTE":
-            palette = [tuple(body[i:i + 3]) for i in range(0, len(body), 3)]
+            palette = [tuple(body[i : i + 3]) for i in range(0, len(body), 3)]
         elif kind == b"tRNS":
             trns = body
         elif kind == b"IDAT":
@@ -138,7 +139,7 @@ def read_png(data):
             mask = (1 << depth) - 1
             out = bytearray(width * height)
             for y in range(height):
-                row = rows[y * stride:(y + 1) * stride]
+                row = rows[y * stride : (y + 1) * stride]
                 for x in range(width):
                     byte = row[x // per]
                     shift = 8 - depth * (x % per + 1)
@@ -170,7 +171,12 @@ def read_png(data):
 
 
 def _chunk(kind, body):
-    return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF)
+    return (
+        struct.pack(">I", len(body))
+        + kind
+        + body
+        + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF)
+    )
 
 
 def write_png(img, alpha=True):
@@ -180,9 +186,14 @@ def write_png(img, alpha=True):
         plte = b"".join(bytes(c) for c in img.palette)
         stride = img.width
         data = img.indices
-        rows = b"".join(b"\0" + data[y * stride:(y + 1) * stride] for y in range(img.height))
-        return (PNG_SIGNATURE + _chunk(b"IHDR", ihdr) + _chunk(b"PLTE", plte)
-                + _chunk(b"IDAT", zlib.compress(rows, 9)) + _chunk(b"IEND", b""))
+        rows = b"".join(b"\0" + data[y * stride : (y + 1) * stride] for y in range(img.height))
+        return (
+            PNG_SIGNATURE
+            + _chunk(b"IHDR", ihdr)
+            + _chunk(b"PLTE", plte)
+            + _chunk(b"IDAT", zlib.compress(rows, 9))
+            + _chunk(b"IEND", b"")
+        )
     if alpha:
         ctype, stride, data = 6, img.width * 4, bytes(img.pixels)
     else:
@@ -192,8 +203,13 @@ def write_png(img, alpha=True):
         rgb[2::3] = img.pixels[2::4]
         ctype, stride, data = 2, img.width * 3, bytes(rgb)
     ihdr = struct.pack(">IIBBBBB", img.width, img.height, 8, ctype, 0, 0, 0)
-    rows = b"".join(b"\0" + data[y * stride:(y + 1) * stride] for y in range(img.height))
-    return PNG_SIGNATURE + _chunk(b"IHDR", ihdr) + _chunk(b"IDAT", zlib.compress(rows, 6)) + _chunk(b"IEND", b"")
+    rows = b"".join(b"\0" + data[y * stride : (y + 1) * stride] for y in range(img.height))
+    return (
+        PNG_SIGNATURE
+        + _chunk(b"IHDR", ihdr)
+        + _chunk(b"IDAT", zlib.compress(rows, 6))
+        + _chunk(b"IEND", b"")
+    )
 
 
 # ---------------------------------------------------------------- BMP
@@ -215,9 +231,11 @@ def write_bmp8(img):
     pad = b"\0" * (row - w)
     table = b"".join(bytes((b, g, r, 0)) for r, g, b in img.palette)
     table += b"\0\0\0\0" * (256 - len(img.palette))
-    pixels = b"".join(img.indices[y * w:(y + 1) * w] + pad for y in range(h - 1, -1, -1))
+    pixels = b"".join(img.indices[y * w : (y + 1) * w] + pad for y in range(h - 1, -1, -1))
     offset = BMP_FILE_HEADER + BMP_INFO_HEADER + 1024
-    info = struct.pack("<IiiHHIIiiII", BMP_INFO_HEADER, w, h, 1, 8, 0, len(pixels), 2835, 2835, 256, 0)
+    info = struct.pack(
+        "<IiiHHIIiiII", BMP_INFO_HEADER, w, h, 1, 8, 0, len(pixels), 2835, 2835, 256, 0
+    )
     head = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
     return head + info + table + pixels
 
@@ -228,19 +246,30 @@ def read_bmp(data):
         raise ValueError("not a BMP file")
     _magic, fsize, _r1, _r2, offset = struct.unpack("<2sIHHI", data[:14])
     fields = struct.unpack("<IiiHHIIiiII", data[14:54])
-    names = ("size", "width", "height", "planes", "bits", "compression", "image_size",
-             "xppm", "yppm", "clr_used", "clr_important")
+    names = (
+        "size",
+        "width",
+        "height",
+        "planes",
+        "bits",
+        "compression",
+        "image_size",
+        "xppm",
+        "yppm",
+        "clr_used",
+        "clr_important",
+    )
     info = dict(zip(names, fields))
     info["file_size"] = fsize
     info["offset"] = offset
     info["actual_size"] = len(data)
     if info["bits"] == 8 and info["compression"] == 0:
         ncol = info["clr_used"] or 256
-        table = data[54:54 + 4 * ncol]
+        table = data[54 : 54 + 4 * ncol]
         palette = [(table[i + 2], table[i + 1], table[i]) for i in range(0, len(table), 4)]
         w, h = info["width"], abs(info["height"])
         row = bmp_row_size(w, 8)
-        rows = [data[offset + y * row:offset + y * row + w] for y in range(h)]
+        rows = [data[offset + y * row : offset + y * row + w] for y in range(h)]
         if info["height"] > 0:
             rows.reverse()
         info["image"] = IndexedImage(w, h, palette, b"".join(rows))
@@ -248,6 +277,7 @@ def read_bmp(data):
 
 
 # ---------------------------------------------------------------- ICO
+
 
 def write_ico(images):
     """An .ico file from a list of images: RGBA Image objects become 32-bit entries with alpha,
@@ -263,7 +293,9 @@ def write_ico(images):
             body, w, h, bits, colours = _ico_body8(*img)
         else:
             body, w, h, bits, colours = _ico_body32(img)
-        entries += struct.pack("<BBBBHHII", w % 256, h % 256, colours, 0, 1, bits, len(body), offset)
+        entries += struct.pack(
+            "<BBBBHHII", w % 256, h % 256, colours, 0, 1, bits, len(body), offset
+        )
         bodies += body
         offset += len(body)
     return head + entries + bodies
@@ -297,9 +329,13 @@ def _ico_body32(img):
 def _ico_body8(img, clear):
     """img: IndexedImage (transparent pixels already black); clear: list of booleans, one a pixel."""
     w, h = img.width, img.height
-    table = b"".join(bytes((b, g, r, 0)) for r, g, b in img.palette) + b"\0\0\0\0" * (256 - len(img.palette))
+    table = b"".join(bytes((b, g, r, 0)) for r, g, b in img.palette) + b"\0\0\0\0" * (
+        256 - len(img.palette)
+    )
     row = bmp_row_size(w, 8)
-    xor = b"".join(img.indices[y * w:(y + 1) * w] + b"\0" * (row - w) for y in range(h - 1, -1, -1))
+    xor = b"".join(
+        img.indices[y * w : (y + 1) * w] + b"\0" * (row - w) for y in range(h - 1, -1, -1)
+    )
     mask = _mask_rows(w, h, lambda x, y: clear[y * w + x])
     info = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 8, 0, len(xor) + len(mask), 0, 0, 256, 0)
     return info + table + xor + mask, w, h, 8, 0
@@ -312,18 +348,29 @@ def read_ico(data):
         raise ValueError("not an icon file")
     out = []
     for i in range(count):
-        w, h, colours, _res, planes, bits, size, offset = struct.unpack("<BBBBHHII", data[6 + 16 * i:22 + 16 * i])
-        body = data[offset:offset + size]
+        w, h, colours, _res, planes, bits, size, offset = struct.unpack(
+            "<BBBBHHII", data[6 + 16 * i : 22 + 16 * i]
+        )
+        body = data[offset : offset + size]
         if len(body) != size:
             raise ValueError("icon image %d runs past the end of the file" % i)
         hsize, bw, bh, bplanes, bbits, comp = struct.unpack("<IiiHHI", body[:20])
         ncol = (1 << bbits) if bbits <= 8 else 0
         xor_size = bmp_row_size(bw, bbits) * (bh // 2)
         and_size = bmp_row_size(bw, 1) * (bh // 2)
-        out.append({
-            "width": w or 256, "height": h or 256, "dir_bits": bits, "header_size": hsize,
-            "bmp_width": bw, "bmp_height": bh, "bits": bbits, "compression": comp,
-            "expected_size": hsize + 4 * ncol + xor_size + and_size, "size": size,
-            "body": body,
-        })
+        out.append(
+            {
+                "width": w or 256,
+                "height": h or 256,
+                "dir_bits": bits,
+                "header_size": hsize,
+                "bmp_width": bw,
+                "bmp_height": bh,
+                "bits": bbits,
+                "compression": comp,
+                "expected_size": hsize + 4 * ncol + xor_size + and_size,
+                "size": size,
+                "body": body,
+            }
+        )
     return out

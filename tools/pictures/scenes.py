@@ -14,7 +14,6 @@ by position or as name=value. `size H` or `size WxH` sets the picture size, `fra
 drops the arched panel. Everything after '#' is a comment.
 """
 
-import os
 import string
 
 import motifs
@@ -30,7 +29,7 @@ class Description:
         self.title = title
         self.source = source
         self.line = line
-        self.statements = []   # (line number, name, positional args, keyword args)
+        self.statements = []  # (line number, name, positional args, keyword args)
 
 
 def _value(tok):
@@ -58,23 +57,31 @@ def parse(path):
             if not line[0].isspace():
                 parts = line.split(None, 1)
                 if not parts[0].isdigit():
-                    raise DescriptionError("%s:%d: a picture line must start with its number, not '%s'" % (path, no, parts[0]))
+                    raise DescriptionError(
+                        "%s:%d: a picture line must start with its number, not '%s'"
+                        % (path, no, parts[0])
+                    )
                 key = int(parts[0])
                 if key in out:
-                    raise DescriptionError("%s:%d: %s is described twice (first at line %d)" % (path, no, parts[0], out[key].line))
+                    raise DescriptionError(
+                        "%s:%d: %s is described twice (first at line %d)"
+                        % (path, no, parts[0], out[key].line)
+                    )
                 cur = Description(key, parts[1].strip() if len(parts) > 1 else "", path, no)
                 out[key] = cur
                 continue
             if cur is None:
-                raise DescriptionError("%s:%d: drawing statement before the first picture line" % (path, no))
+                raise DescriptionError(
+                    "%s:%d: drawing statement before the first picture line" % (path, no)
+                )
             toks = line.split()
             args, kw = [], {}
-            for t in toks[1:]:
-                if "=" in t and not t.startswith("#"):
-                    k, v = t.split("=", 1)
-                    kw[k] = _value(v)
+            for token in toks[1:]:
+                if "=" in token and not token.startswith("#"):
+                    name, value = token.split("=", 1)
+                    kw[name] = _value(value)
                 else:
-                    args.append(_value(t))
+                    args.append(_value(token))
             cur.statements.append((no, toks[0], args, kw))
     return out
 
@@ -86,9 +93,13 @@ def _strip_comment(raw):
     while i < len(raw):
         ch = raw[i]
         if ch == "#" and (i == 0 or raw[i - 1].isspace()):
-            word = raw[i + 1:i + 7]
-            if len(word) == 6 and all(c in "0123456789abcdefABCDEF" for c in word) and (i + 7 >= len(raw) or not raw[i + 7].isalnum()):
-                out.append(raw[i:i + 7])
+            word = raw[i + 1 : i + 7]
+            if (
+                len(word) == 6
+                and all(colour in "0123456789abcdefABCDEF" for colour in word)
+                and (i + 7 >= len(raw) or not raw[i + 7].isalnum())
+            ):
+                out.append(raw[i : i + 7])
                 i += 7
                 continue
             break
@@ -105,23 +116,32 @@ def read_palette(path):
                 continue
             toks = _strip_comment(raw).split()
             if len(toks) < 2:
-                raise DescriptionError("%s:%d: a colour line needs a name and a colour" % (path, no))
+                raise DescriptionError(
+                    "%s:%d: a colour line needs a name and a colour" % (path, no)
+                )
             pal[toks[0]] = toks[1] if len(toks) == 2 else toks[1:]
     return pal
 
 
-def arch_path(w, h):
+def arch_path(width, height):
     """The arched panel outline: straight sides, a round top, open below the bottom edge."""
-    r = (w - 2) / 2.0
+    radius = (width - 2) / 2.0
     return "M1,%s L1,%s A%s,%s 0 0 1 %s,%s L%s,%s Z" % (
-        motifs.n(h + 2), motifs.n(1 + r), motifs.n(r), motifs.n(r), motifs.n(w - 1), motifs.n(1 + r),
-        motifs.n(w - 1), motifs.n(h + 2))
+        motifs.number_text(height + 2),
+        motifs.number_text(1 + radius),
+        motifs.number_text(radius),
+        motifs.number_text(radius),
+        motifs.number_text(width - 1),
+        motifs.number_text(1 + radius),
+        motifs.number_text(width - 1),
+        motifs.number_text(height + 2),
+    )
 
 
 def compose(desc, palette, frame_template, default_size=(128, 200), code=None, label=None):
     """Run a description's statements; returns (svg text, width, height)."""
     label = label or "%s:%d (%s)" % (desc.source, desc.line, desc.key)
-    w, h = default_size
+    width, height = default_size
     frame = "arch"
     todo = []
     for no, name, args, kw in desc.statements:
@@ -129,37 +149,51 @@ def compose(desc, palette, frame_template, default_size=(128, 200), code=None, l
             size_text = str(args[0]) if args else ""
             try:
                 if "x" in size_text:
-                    w, h = (int(v) for v in size_text.split("x"))
+                    width, height = (int(value) for value in size_text.split("x"))
                 else:
-                    h = int(size_text)
+                    height = int(size_text)
             except ValueError:
-                raise DescriptionError("%s:%d: size wants H or WxH, not '%s'" % (desc.source, no, size_text))
+                raise DescriptionError(
+                    "%s:%d: size wants H or WxH, not '%s'" % (desc.source, no, size_text)
+                )
         elif name == "frame":
             frame = str(args[0]) if args else "arch"
         else:
             todo.append((no, name, args, kw))
-    scene = motifs.Scene(code if code is not None else desc.key, w, h, palette)
+    scene = motifs.Scene(code if code is not None else desc.key, width, height, palette)
     scene.frame = frame
     for no, name, args, kw in todo:
         fn = motifs.MOTIFS.get(name)
         if fn is None:
-            raise DescriptionError("%s:%d: unknown motif '%s' in %s" % (desc.source, no, name, label))
+            raise DescriptionError(
+                "%s:%d: unknown motif '%s' in %s" % (desc.source, no, name, label)
+            )
         try:
             fn(scene, *args, **kw)
         except (TypeError, ValueError, KeyError) as exc:
             raise DescriptionError("%s:%d: %s: %s" % (desc.source, no, name, exc))
-    return finish(scene, frame_template), w, h
+    return finish(scene, frame_template), width, height
 
 
 def finish(scene, frame_template):
     """Wrap a composed scene into its SVG document (in the arched panel unless the frame is 'none')."""
-    w, h = scene.W, scene.H
+    width, height = scene.width, scene.height
     defs = "".join(scene.defs)
     body = "".join(scene.body)
     if scene.frame == "none":
-        return ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d"><defs>%s</defs>%s</svg>'
-                % (w, h, w, h, defs, body))
+        return (
+            '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d"><defs>%s</defs>%s</svg>'
+            % (width, height, width, height, defs, body)
+        )
     tpl = string.Template(frame_template)
-    mid = w / 2.0
-    return tpl.substitute(W=w, H=h, PANEL=arch_path(w, h), DEFS=defs, SCENE=body,
-                          MID=motifs.n(mid), KL=motifs.n(mid - 3), KR=motifs.n(mid + 3))
+    mid = width / 2.0
+    return tpl.substitute(
+        W=width,
+        H=height,
+        PANEL=arch_path(width, height),
+        DEFS=defs,
+        SCENE=body,
+        MID=motifs.number_text(mid),
+        KL=motifs.number_text(mid - 3),
+        KR=motifs.number_text(mid + 3),
+    )
