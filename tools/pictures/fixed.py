@@ -161,9 +161,11 @@ def hourglass_frame(frame):
 
 def test_card(palette):
     """The display check picture (384 x 164): a sunset landscape beside colour ramps, both of
-    which only look smooth on a display with thousands of colours or more."""
+    which only look smooth on a display with thousands of colours or more. The check shows its
+    top-left 348 x 150 pixels, so everything is drawn inside those; the rest stays black."""
     width, height = 384, 164
-    scene = motifs.Scene(ids.DRIVER_PICTURE, 176, 156, palette)
+    shown_width, shown_height = 348, 150
+    scene = motifs.Scene(ids.DRIVER_PICTURE, 176, 142, palette)
     scene.frame = "none"
     sky(scene, "dusk", "summer", horizon=46, stars=0)
     star_field(scene, 14, low=110, bright=1)
@@ -175,7 +177,7 @@ def test_card(palette):
     boat(scene, 52, 14, 28, "ivory")
     birds(scene, 3, 60, 118, 7)
     landscape = (
-        '<g transform="translate(4,4)"><clipPath id="land"><rect width="176" height="156" rx="5"/></clipPath><g clip-path="url(#land)">%s</g></g>'
+        '<g transform="translate(4,4)"><clipPath id="land"><rect width="176" height="142" rx="5"/></clipPath><g clip-path="url(#land)">%s</g></g>'
         % "".join(scene.body)
     )
 
@@ -189,7 +191,7 @@ def test_card(palette):
         ("#ffd040", "gold"),
         ("#20c8e0", "cyan"),
     ]
-    x0, y0, bw, bh, gap = 190, 8, 186, 13, 4
+    x0, y0, bw, bh, gap = 188, 8, shown_width - 4 - 188, 12, 3
     for i, (colour, name) in enumerate(ramps):
         gid = "ramp%d" % i
         defs.append(
@@ -217,20 +219,20 @@ def test_card(palette):
     )
     sy = y0 + len(ramps) * (bh + gap)
     bars.append(
-        '<rect x="%d" y="%d" width="%d" height="28" rx="2" fill="url(#rainbowramp)"/>'
+        '<rect x="%d" y="%d" width="%d" height="24" rx="2" fill="url(#rainbowramp)"/>'
         % (x0, sy, bw)
     )
     bars.append(
-        '<rect x="%d" y="%d" width="%d" height="28" rx="2" fill="url(#fade)"/>' % (x0, sy, bw)
+        '<rect x="%d" y="%d" width="%d" height="24" rx="2" fill="url(#fade)"/>' % (x0, sy, bw)
     )
     # steps of grey underneath, for a quick look at the levels
     steps = "".join(
         '<rect x="%s" y="%d" width="%s" height="14" fill="#%02x%02x%02x"/>'
-        % (number_text(x0 + i * bw / 16), sy + 32, number_text(bw / 16 + 0.4), level, level, level)
+        % (number_text(x0 + i * bw / 16), sy + 28, number_text(bw / 16 + 0.4), level, level, level)
         for i, level in enumerate(int(j * 255 / 15) for j in range(16))
     )
     frame = (
-        '<rect x="1" y="1" width="382" height="162" rx="6" fill="none" stroke="#e4d6a8" stroke-width="1.2"/>'
-        '<rect x="4.5" y="4.5" width="175" height="155" rx="5" fill="none" stroke="#e4d6a8" stroke-width="0.8" opacity="0.7"/>'
-    )
+        '<rect x="1" y="1" width="%d" height="%d" rx="6" fill="none" stroke="#e4d6a8" stroke-width="1.2"/>'
+        '<rect x="4.5" y="4.5" width="175" height="141" rx="5" fill="none" stroke="#e4d6a8" stroke-width="0.8" opacity="0.7"/>'
+    ) % (shown_width - 2, shown_height - 2)
     return _doc(width, height, "".join(defs), landscape + "".join(bars) + steps + frame)
