@@ -239,6 +239,19 @@ def test_pictures_are_rich_and_sit_on_black():
     assert not problems, "\n".join(problems[:30])
 
 
+def test_the_display_check_card_lies_inside_what_the_check_shows():
+    """The check shows the card's top-left 348 x 150 pixels: outside them it is black."""
+    data = _bmps()[1021]
+    f = parse_bmp(data)
+    lit = [
+        (x, y)
+        for y, row in enumerate(bmp_rows(data, f))
+        for x, index in enumerate(row)
+        if (x >= 348 or y >= 150) and f["table"][index][:3] != (0, 0, 0)
+    ]
+    assert not lit, "%d pixels outside the shown part are not black, first %s" % (len(lit), lit[0])
+
+
 def test_masked_picture_is_black_where_its_mask_is_white():
     data = _bmps()[1092]
     f = parse_bmp(data)
@@ -569,6 +582,7 @@ TESTS = [
     test_sizes_follow_the_rules,
     test_pictures_are_rich_and_sit_on_black,
     test_masked_picture_is_black_where_its_mask_is_white,
+    test_the_display_check_card_lies_inside_what_the_check_shows,
     test_every_marked_day_has_its_picture_in_the_resources,
     test_resource_scripts_name_existing_files,
     test_icons_hold_16_32_and_48_pixel_images,
