@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/day_display_win.h"
 #include "app/main_window_win.h"
 #include "app/shared_ui_win.h"
 #include "calendar/calendar_dialog_win.h"
@@ -21,23 +22,20 @@
 
 namespace {
 
+// The daybook's resources, database and entry fonts, as the daybook has them when it shows the
+// calendar.
 class DaybookResources : public ::testing::Environment {
   public:
     void SetUp() override {
-        module_ = LoadLibraryExA(TAVRIN_MORVEST_FILE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(module_, nullptr) << TAVRIN_MORVEST_FILE;
-        ResourceModule = module_;
+        UseResourcesOf(TAVRIN_MORVEST_FILE);
+        ASSERT_NE(ResourceModule, nullptr) << TAVRIN_MORVEST_FILE;
         ASSERT_TRUE(LoadDatabaseFile(TAVRIN_DATABASE_FILE));
-        AltEntryFont = CreateFontA(15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+        CreateEntryFonts();
     }
     void TearDown() override {
-        DeleteObject(AltEntryFont);
+        DeleteEntryFonts();
         FreeDatabase();
-        FreeLibrary(module_);
     }
-
-  private:
-    HMODULE module_ = nullptr;
 };
 ::testing::Environment* const resources = ::testing::AddGlobalTestEnvironment(new DaybookResources);
 
@@ -270,26 +268,15 @@ TEST_F(CalendarTest, CopyingPutsTheNoticeOnTheClipboard) {
 // The picture button draws the chosen day's picture: a day with its own, a day with the common one.
 TEST_F(CalendarTest, PictureButtonFollowsTheChosenDay) {
     auto drawn = [&](int id) {
-        HDC memory = CreateCompatibleDC(nullptr);
-        HBITMAP bitmap = CreateBitmap(88, 300, 1, 32, nullptr);
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        DRAWITEMSTRUCT item = {};
-        item.CtlType = ODT_BUTTON;
-        item.CtlID = IDC_CALENDAR_PICTURE;
-        item.hwndItem = GetDlgItem(dialog_, IDC_CALENDAR_PICTURE);
-        item.hDC = memory;
-        item.rcItem = RECT{0, 0, 88, 300};
+        Canvas canvas(88, 300);
+        DRAWITEMSTRUCT item =
+            canvas.DrawItem(IDC_CALENDAR_PICTURE, GetDlgItem(dialog_, IDC_CALENDAR_PICTURE));
         if (id == 0)
             SendMessageA(dialog_, WM_DRAWITEM, IDC_CALENDAR_PICTURE,
                          reinterpret_cast<LPARAM>(&item));
         else
             DrawDayPicture(ResourceModule, &item, id);
-        std::vector<DWORD> pixels(88 * 300);
-        GetBitmapBits(bitmap, static_cast<LONG>(pixels.size() * 4), pixels.data());
-        SelectObject(memory, previous);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        return pixels;
+        return canvas.Pixels();
     };
     int32_t width, height;
     uint32_t bits;
@@ -319,21 +306,15 @@ TEST_F(CalendarTest, EscapeIsIgnoredAndOkEndsAndFreesTheFont) {
 // elsewhere in the grid's area black, and outside it nothing is touched.
 TEST(MonthGrid, DrawsTitleHeadsAndDaysWhereTheLayoutSays) {
     const int width = 800, height = 200, grey = 0x808080;
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    DWORD* pixels = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap =
-        CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0);
-    HGDIOBJ previousBitmap = SelectObject(dc, bitmap);
-    std::fill(pixels, pixels + width * height, grey);
-    HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
+    Canvas canvas(width, height); // filled with grey
+    HGDIOBJ font = GetCurrentObject(canvas.dc(), OBJ_FONT);
     RECT client = {0, 0, width, height};
-    SIZE units = DrawMonthGrid(dc, 2000, 1, &client); // February 2000: Tuesday 1 to Tuesday 29
-    GdiFlush();
+    // February 2000: Tuesday 1 to Tuesday 29.
+    SIZE units = DrawMonthGrid(canvas.dc(), 2000, 1, &client);
+    const std::vector<uint32_t> pixels = canvas.Pixels();
     EXPECT_EQ(units.cx, 5);
     EXPECT_EQ(units.cy, 12);
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
+    EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), font);
 
     const int base = GridBase(IsLargeFontDisplay());
     auto lit = [&](int left, int top, int right, int bottom) {
@@ -360,13 +341,10 @@ TEST(MonthGrid, DrawsTitleHeadsAndDaysWhereTheLayoutSays) {
         for (int x = 0; x < width; ++x) {
             bool inside = x >= base - 30 && x < base + 160 && y >= 31 && y < 161;
             if (!inside) {
-                ASSERT_EQ(pixels[y * width + x] & 0xFFFFFF, static_cast<DWORD>(grey))
+                ASSERT_EQ(pixels[y * width + x] & 0xFFFFFF, static_cast<uint32_t>(grey))
                     << x << "," << y;
             }
         }
-    SelectObject(dc, previousBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 // The modal calendar, driven from a timer in its own message loop: Escape first, then Enter.

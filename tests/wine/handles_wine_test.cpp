@@ -24,24 +24,6 @@
 
 namespace {
 
-BOOL CALLBACK CountChild(HWND, LPARAM count) {
-    ++*reinterpret_cast<int*>(count);
-    return TRUE;
-}
-
-BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
-    ++*reinterpret_cast<int*>(count);
-    EnumChildWindows(window, CountChild, count);
-    return TRUE;
-}
-
-// Every window of this thread, children included.
-int WindowCount() {
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 class Handles : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -61,24 +43,6 @@ class Handles : public ::testing::Test {
         FreeLibrary(saverFile_);
     }
     HMODULE saverFile_ = nullptr;
-    // Runs the action a hundred times after three rounds of warming up; the GDI objects and the
-    // windows must be where they were after the warm-up.
-    static void ExpectNothingLeftBehind(const char* what, const std::function<void()>& open) {
-        SCOPED_TRACE(what);
-        size_t slots = 0;
-        int windows = 0;
-        for (int i = -3; i < 100; ++i) {
-            if (i == 0) {
-                DrainMessages();
-                slots = FreeGdiSlots();
-                windows = WindowCount();
-            }
-            open();
-        }
-        DrainMessages();
-        EXPECT_EQ(FreeGdiSlots(), slots);
-        EXPECT_EQ(WindowCount(), windows);
-    }
     static std::function<void()> Modal(std::function<void()> show, int button = IDOK) {
         return [show, button] {
             WhenWindowAppears closer("#32770", nullptr, [button](HWND box) {
@@ -105,13 +69,13 @@ TEST_F(Handles, TheDayPictureDrawnAThousandTimesKeepsNothing) {
     HWND window = OpenTestMainWindow();
     ASSERT_NE(window, nullptr);
     Canvas canvas(128, 420);
-    DrainMessages();
-    size_t slots = FreeGdiSlots();
-    for (int i = 0; i < 1000; ++i) {
-        DRAWITEMSTRUCT item = canvas.DrawItem(IDC_MAIN_PICTURE);
-        SendMessageA(window, WM_DRAWITEM, IDC_MAIN_PICTURE, reinterpret_cast<LPARAM>(&item));
-    }
-    EXPECT_EQ(FreeGdiSlots(), slots);
+    ExpectNothingLeftBehind(
+        "day picture",
+        [&] {
+            DRAWITEMSTRUCT item = canvas.DrawItem(IDC_MAIN_PICTURE);
+            SendMessageA(window, WM_DRAWITEM, IDC_MAIN_PICTURE, reinterpret_cast<LPARAM>(&item));
+        },
+        0, 1000);
     CloseTestMainWindow(window);
 }
 
@@ -172,7 +136,7 @@ TEST_F(Handles, TheSaverAtItsFastestKeepsItsObjectsAndMemoryFlatForMinutes) {
     std::string directory = daybook.substr(0, daybook.find_last_of("/\\") + 1);
     for (char& c : directory)
         c = c == '/' ? '\\' : c;
-    std::string settingsFile = WindowsFile("MORVEST.INI");
+    std::string settingsFile = SettingsFile();
     std::string previous = ReadFileBytes(settingsFile);
     ASSERT_TRUE(WriteFileBytes(settingsFile, "[TavrinAMorvestDaybook]\r\nApplicationPath = " +
                                                  directory + "\r\nAnimationSpeed = 10\r\n"));

@@ -199,9 +199,7 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         credits = ControlText(box, IDC_CREDITS_TEXT);
         SendMessageA(box, WM_COMMAND, IDCANCEL, 0); // nor here
         PostMessageA(box, WM_COMMAND, IDOK, 0);
-        for (int waited = 0; waited < 5000 && IsWindow(box); waited += 20)
-            Sleep(20);
-        aboutStayed = !IsWindow(box) && IsWindowVisible(about);
+        aboutStayed = WaitUntilGone(box) && IsWindowVisible(about);
         PostMessageA(about, WM_COMMAND, IDOK, 0);
     }));
     DestroyWindow(stored);
@@ -364,9 +362,7 @@ TEST_F(InfoWindows, SystemInformationShowsTheScreenItsColoursAndTheOwner) {
         EXPECT_EQ(ControlText(box, IDC_SYSINFO_OWNER), owner);
         EXPECT_EQ(ControlText(box, IDC_SYSINFO_ORGANIZATION), organisation);
         PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-        for (int waited = 0; waited < 5000 && IsWindow(box); waited += 20)
-            Sleep(20);
-        closedByEscape = !IsWindow(box);
+        closedByEscape = WaitUntilGone(box);
     }));
     EXPECT_TRUE(closedByEscape);
 }
@@ -459,12 +455,7 @@ TEST_F(InfoWindows, EachWindowOpenedAHundredTimesLeavesNoObjectBehind) {
     auto closeWith = [](int button) {
         return [button](HWND box) { PostMessageA(box, WM_COMMAND, button, 0); };
     };
-    size_t slotsBefore = 0;
-    for (int i = -3; i < 100; ++i) {
-        if (i == 0) {
-            DrainMessages();
-            slotsBefore = FreeGdiSlots();
-        }
+    ExpectNothingLeftBehind("each window", [&] {
         CreateLogoWindow(nullptr);
         HWND logo = FindWindowA(LogoWindowClass, nullptr);
         ASSERT_NE(logo, nullptr);
@@ -480,8 +471,7 @@ TEST_F(InfoWindows, EachWindowOpenedAHundredTimesLeavesNoObjectBehind) {
             HWND credits = WaitForOwnedWindow(about);
             if (credits != nullptr)
                 PostMessageA(credits, WM_COMMAND, IDOK, 0);
-            for (int waited = 0; waited < 5000 && IsWindow(credits); waited += 20)
-                Sleep(20);
+            WaitUntilGone(credits);
             PostMessageA(about, WM_COMMAND, IDOK, 0);
         }));
         ASSERT_TRUE(
@@ -489,9 +479,7 @@ TEST_F(InfoWindows, EachWindowOpenedAHundredTimesLeavesNoObjectBehind) {
         WhenWindowAppears check("#32770", "", closeWith(IDOK));
         ShowChangeDriverBox(window_);
         ASSERT_TRUE(check.Acted());
-    }
-    DrainMessages();
-    EXPECT_EQ(FreeGdiSlots(), slotsBefore);
+    });
 }
 
 } // namespace

@@ -9,11 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "database/database.h"
-#include "database/day_entries.h"
 #include "resource.h"
 #include "settings/settings.h"
-#include "tests/core/test_files.h"
 #include "tests/wine/wine_fixtures.h"
 #include "version.h"
 
@@ -22,10 +19,6 @@ namespace {
 const char Target[] = "C:\\TavrinInstall";
 const char UninstallKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TavrinDaybook";
-
-std::string Installed(const char* name) {
-    return std::string(Target) + "\\" + name;
-}
 
 std::string MenuFolder() {
     char programs[MAX_PATH] = "";
@@ -73,13 +66,14 @@ const char* const InstalledFiles[] = {"morvest.exe",      "MORVEST.DAT",        
                                       "html\\manual.htm", "html\\referenc.htm", "html\\drivers.htm",
                                       "html\\daybook.css"};
 
-class InstallerTest : public ::testing::Test {
+// The installer puts the programs into the folder itself.
+class InstallerTest : public InstalledPrograms {
   protected:
-    void SetUp() override { DeleteFileA(WindowsFile("MORVEST.INI").c_str()); }
+    InstallerTest() : InstalledPrograms(Target, {}) {}
     void TearDown() override {
         if (Exists(Installed("uninstall.exe")))
             Uninstall();
-        DeleteFileA(WindowsFile("MORVEST.INI").c_str());
+        InstalledPrograms::TearDown();
     }
     static void Install() {
         RunningProgram installer;
@@ -88,18 +82,18 @@ class InstallerTest : public ::testing::Test {
     }
     // The uninstaller hands over to a copy of itself and returns at once; the removal is over
     // when the uninstall entry has gone.
-    static bool Uninstall() {
+    bool Uninstall() {
         RunningProgram uninstaller;
         if (!uninstaller.Start(Installed("uninstall.exe"), "/S", "C:\\"))
             return false;
         uninstaller.WaitForExit(60000);
-        for (int waited = 0; waited < 60000; waited += 100) {
-            if (RegistryText(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName") == "<no key>" &&
-                !Exists(Installed("uninstall.exe")))
-                return true;
-            Sleep(100);
-        }
-        return false;
+        return WaitUntil(
+            [this] {
+                return RegistryText(HKEY_LOCAL_MACHINE, UninstallKey, "DisplayName") ==
+                           "<no key>" &&
+                       !Exists(Installed("uninstall.exe"));
+            },
+            60000);
     }
 };
 
@@ -120,17 +114,11 @@ TEST_F(InstallerTest, ASilentInstallPutsEverythingInPlaceAndASilentUninstallTake
     EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, UninstallKey, "InstallLocation"), Target);
     EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE"), saver);
     EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveActive"), "1");
-    EXPECT_NE(ReadFileBytes(WindowsFile("MORVEST.INI")).find("ApplicationPath=C:\\TavrinInstall\\"),
-              std::string::npos);
+    EXPECT_NE(SettingsText().find("ApplicationPath=C:\\TavrinInstall\\"), std::string::npos);
 
     // The saver works before the daybook has ever run: it finds the daybook and its texts
     // through the settings the installer wrote.
-    ASSERT_TRUE(LoadDatabaseFile(TAVRIN_DATABASE_FILE));
-    DayDate today = TodayDate();
-    std::string entry = GetEntryText(today.month - 1, today.day);
-    if (!entry.empty() && entry[0] == '*')
-        entry.erase(0, 1);
-    FreeDatabase();
+    const std::string entry = TodaysEntry(TAVRIN_DATABASE_FILE);
     {
         RunningProgram running;
         ASSERT_TRUE(running.Start(saver, "/s", "C:\\"));
@@ -159,19 +147,16 @@ TEST_F(InstallerTest, ASilentInstallPutsEverythingInPlaceAndASilentUninstallTake
     EXPECT_FALSE(Exists(saver));
     EXPECT_FALSE(Exists(MenuFolder()));
     EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE"), "<none>");
-    std::string settings = ReadFileBytes(WindowsFile("MORVEST.INI"));
-    EXPECT_NE(settings.find("ApplicationPath = C:\\TavrinInstall\\"), std::string::npos)
-        << settings;
+    EXPECT_EQ(SettingsRow("ApplicationPath"), "C:\\TavrinInstall\\");
 }
 
 TEST_F(InstallerTest, AnInstallOverASettingsFileKeepsItsOtherValues) {
-    ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"),
-                               "[TavrinAMorvestDaybook]\r\nAnimationSpeed = 77\r\n"
-                               "ApplicationPath = D:\\Old\\\r\nTintSelection = 7\r\n"));
+    ASSERT_TRUE(
+        PutSettings("AnimationSpeed = 77\r\nApplicationPath = D:\\Old\\\r\nTintSelection = 7\r\n"));
     Install();
     // Read as both programs read it (the system may write its own spacing around "=").
     ResetSettings(MainSettingsTable);
-    FILE* file = fopen(WindowsFile("MORVEST.INI").c_str(), "rb");
+    FILE* file = fopen(SettingsFile().c_str(), "rb");
     ASSERT_NE(file, nullptr);
     ReadSettingsStream(MainSettingsTable, file);
     fclose(file);
@@ -194,8 +179,7 @@ TEST_F(InstallerTest, AnInstallOverASettingsFileKeepsItsOtherValues) {
               "Tavrin: A Morvest Daybook");
     PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
     EXPECT_EQ(daybook.WaitForExit(), 1u);
-    EXPECT_NE(ReadFileBytes(WindowsFile("MORVEST.INI")).find("TintSelection = 7"),
-              std::string::npos);
+    EXPECT_NE(SettingsText().find("TintSelection = 7"), std::string::npos);
 }
 
 TEST(Packages, TheVersionIsOneAcrossProgramsInstallerAndNames) {

@@ -95,13 +95,14 @@ TEST(DayPicture, AThousandRedrawsReleaseEveryObject) {
     DrawDay(canvas, FallbackPictureId);
     std::vector<uint32_t> first = canvas.Pixels();
     DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    size_t slotsBefore = FreeGdiSlots();
-    for (int i = 0; i < 1000; ++i) {
-        canvas.Fill(0);
-        DrawDay(canvas, FallbackPictureId);
-        DrawDay(canvas, 3230); // a day without its own picture
-    }
-    EXPECT_EQ(FreeGdiSlots(), slotsBefore);
+    ExpectNothingLeftBehind(
+        "day picture",
+        [&] {
+            canvas.Fill(0);
+            DrawDay(canvas, FallbackPictureId);
+            DrawDay(canvas, 3230); // a day without its own picture
+        },
+        0, 1000);
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
     EXPECT_EQ(canvas.Pixels(), first);
 }
@@ -142,25 +143,13 @@ class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetSettings(MainSettingsTable);
-        EntryFont = CreateFontA(16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-        AltEntryFont = CreateFontA(15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
         std::string july = std::string("4;Fourth\nof July") + '\0' + "5;*Small print" + '\0' + '\0';
         ASSERT_TRUE(SetMonthText(6, july.data(), july.size()));
-        static bool registered = RegisterMainWindowClass(GetModuleHandleA(nullptr));
-        ASSERT_TRUE(registered);
-        window_ = CreateMainWindow(GetModuleHandleA(nullptr));
+        window_ = OpenTestMainWindow();
         ASSERT_NE(window_, nullptr);
-        SetChildFonts(window_, EntryFont);
     }
     void TearDown() override {
-        if (IsWindow(window_))
-            DestroyWindow(window_);
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
-        DeleteObject(EntryFont);
-        DeleteObject(AltEntryFont);
-        EntryFont = AltEntryFont = nullptr;
+        CloseTestMainWindow(window_);
         FreeDatabase();
     }
     std::string Text(int id) {
@@ -205,6 +194,12 @@ TEST_F(MainWindowTest, HasItsSizeTitleAndControls) {
     EXPECT_EQ(
         reinterpret_cast<HFONT>(SendDlgItemMessageA(window_, IDC_MAIN_TIME, WM_GETFONT, 0, 0)),
         EntryFont);
+    auto describe = [](HFONT font) {
+        LOGFONTA described = {};
+        GetObjectA(font, sizeof described, &described);
+        return std::string(described.lfFaceName) + " " + std::to_string(described.lfHeight);
+    };
+    EXPECT_EQ(describe(EntryFont) + ", " + describe(AltEntryFont), "Arial 16, Arial 15");
 }
 
 TEST_F(MainWindowTest, RefreshShowsTheDayAndPicksTheFontByTheStar) {
@@ -233,31 +228,19 @@ TEST_F(MainWindowTest, RefreshShowsTheDayAndPicksTheFontByTheStar) {
 }
 
 TEST_F(MainWindowTest, AHundredWindowsOpenedAndClosedLeaveNoObjectBehind) {
-    DestroyWindow(window_);
-    size_t slotsBefore = 0;
+    CloseTestMainWindow(window_);
     // The first windows may make objects the system keeps for the whole process (cached DCs,
     // menu bitmaps); the count starts after them.
-    for (int i = -10; i < 100; ++i) {
-        if (i == 0) {
-            MSG message;
-            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            }
-            slotsBefore = FreeGdiSlots();
-        }
-        HWND window = CreateMainWindow(GetModuleHandleA(nullptr));
-        ASSERT_NE(window, nullptr);
-        SetChildFonts(window, EntryFont);
-        RefreshDisplay(window, TRUE, nullptr);
-        ShowWindow(window, SW_SHOWNOACTIVATE);
-        UpdateWindow(window);
-        RedrawWindow(GetDlgItem(window, IDC_MAIN_PICTURE), nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        DestroyWindow(window);
-    }
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    }
-    EXPECT_EQ(FreeGdiSlots(), slotsBefore);
+    ExpectNothingLeftBehind(
+        "main window",
+        [] {
+            HWND window = OpenTestMainWindow();
+            ASSERT_NE(window, nullptr);
+            RedrawWindow(GetDlgItem(window, IDC_MAIN_PICTURE), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            CloseTestMainWindow(window);
+        },
+        10);
 }
 
 TEST_F(MainWindowTest, TheClockTickMovesOnToANewDay) {

@@ -20,53 +20,37 @@ namespace {
 const char Directory[] = "C:\\tavrin-saver";
 const char DaybookTime[] = "Tue Dec 08 07:00:00 2026";
 
-std::string Installed(const char* name) {
-    return std::string(Directory) + "\\" + name;
+std::string SaverRows(const char* path) {
+    return std::string("ApplicationPath = ") + path + "\r\nLastTime = " + DaybookTime + "\r\n";
 }
 
-std::string Settings() {
-    return ReadFileBytes(WindowsFile("MORVEST.INI"));
-}
-
-class SaverTest : public ::testing::Test {
+// The saver beside the daybook and its database, with a settings file that names their folder.
+class SaverTest : public InstalledPrograms {
   protected:
+    SaverTest()
+        : InstalledPrograms(Directory,
+                            {{TAVRIN_MORVSAVE_FILE, "morvsave.scr"},
+                             {TAVRIN_MORVEST_FILE, "morvest.exe"},
+                             {TAVRIN_DATABASE_FILE, "MORVEST.DAT"}},
+                            SaverRows("C:\\tavrin-saver\\")) {}
     void SetUp() override {
-        CreateDirectoryA(Directory, nullptr);
-        ASSERT_TRUE(CopyFileA(TAVRIN_MORVEST_FILE, Installed("morvest.exe").c_str(), FALSE));
-        ASSERT_TRUE(CopyFileA(TAVRIN_MORVSAVE_FILE, Installed("morvsave.scr").c_str(), FALSE));
-        ASSERT_TRUE(CopyFileA(TAVRIN_DATABASE_FILE, Installed("MORVEST.DAT").c_str(), FALSE));
-        WriteSettings("AnimationSpeed = 40\r\n");
-    }
-    void TearDown() override {
-        saver_ = std::make_unique<RunningProgram>();
-        DeleteFileA(WindowsFile("MORVEST.INI").c_str());
-        for (const char* name : {"morvest.exe", "morvsave.scr", "MORVEST.DAT", "PASSWORD.CPL"})
-            DeleteFileA(Installed(name).c_str());
-    }
-    static void WriteSettings(const std::string& lines, const char* path = "C:\\tavrin-saver\\") {
-        ASSERT_TRUE(WriteFileBytes(WindowsFile("MORVEST.INI"),
-                                   std::string("[TavrinAMorvestDaybook]\r\nApplicationPath = ") +
-                                       path + "\r\nLastTime = " + DaybookTime + "\r\n" + lines));
-    }
-    void Start(const std::string& arguments) {
-        ASSERT_TRUE(saver_->Start(Installed("morvsave.scr"), arguments, Directory));
+        InstalledPrograms::SetUp();
+        ASSERT_TRUE(PutSettings("AnimationSpeed = 40\r\n"));
     }
     // The full-screen window and its panel, once the panel is there.
     HWND StartFullScreen(HWND* panel) {
         Start("/s");
-        HWND saver = saver_->WaitForWindow("WindowsScreenSaverClass", "Screen Saver.TavrinMorvest");
+        HWND saver = WaitForWindow("WindowsScreenSaverClass", "Screen Saver.TavrinMorvest");
         *panel = saver != nullptr ? FindWindowExA(saver, nullptr, "TavrinSaverMoving", nullptr)
                                   : nullptr;
         return saver;
     }
+    DWORD PressAKey(HWND saver) { return PostAndWaitForExit(saver, WM_KEYDOWN, 'A'); }
     static void ExpectWrittenBySaver(const std::string& settings) {
-        EXPECT_NE(settings.find("\r\nVersionNumber = 65\r\n"), std::string::npos) << settings;
+        EXPECT_EQ(SettingsRow(settings, "VersionNumber"), "65") << settings;
         EXPECT_EQ(settings.find("BuildDate"), std::string::npos) << settings;
-        EXPECT_NE(settings.find(std::string("\r\nLastTime = ") + DaybookTime + "\r\n"),
-                  std::string::npos)
-            << settings;
+        EXPECT_EQ(SettingsRow(settings, "LastTime"), DaybookTime) << settings;
     }
-    std::unique_ptr<RunningProgram> saver_ = std::make_unique<RunningProgram>();
 };
 
 POINT PlaceOf(HWND window) {
@@ -80,26 +64,26 @@ TEST_F(SaverTest, AMissingDaybookIsReportedAndTheFileStaysAsItWas) {
     for (const char* path : {"C:\\nowhere\\", ""}) {
         if (path[0] == '\0')
             DeleteFileA(Installed("morvest.exe").c_str());
-        WriteSettings("AnimationSpeed = 40\r\n", path);
-        std::string before = Settings();
+        ASSERT_TRUE(WriteFileBytes(SettingsFile(), "[TavrinAMorvestDaybook]\r\n" + SaverRows(path) +
+                                                       "AnimationSpeed = 40\r\n"));
+        std::string before = SettingsText();
         Start("/s");
-        HWND box = saver_->WaitForWindow("#32770", "Message");
+        HWND box = WaitForWindow("#32770", "Message");
         ASSERT_NE(box, nullptr) << path;
         EXPECT_EQ(ControlText(box, 0xFFFF), "Error loading libraries");
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-        EXPECT_EQ(saver_->WaitForExit(), 0u);
-        EXPECT_EQ(Settings(), before);
+        EXPECT_EQ(PostAndWaitForExit(box, WM_COMMAND, IDOK), 0u);
+        EXPECT_EQ(SettingsText(), before);
     }
 }
 
 TEST_F(SaverTest, ModesWithoutAWindowRewriteTheFileAsTheSaverAndLeaveLastTime) {
     for (const char* arguments : {"/x", "/p", "/p 0"}) {
-        WriteSettings("TintSelection = 9\r\n");
+        ASSERT_TRUE(PutSettings("TintSelection = 9\r\n"));
         Start(arguments);
-        EXPECT_EQ(saver_->WaitForExit(), 1u) << arguments;
-        std::string settings = Settings();
+        EXPECT_EQ(WaitForExit(), 1u) << arguments;
+        std::string settings = SettingsText();
         ExpectWrittenBySaver(settings);
-        EXPECT_NE(settings.find("\r\nTintSelection = 9\r\n"), std::string::npos);
+        EXPECT_EQ(SettingsRow(settings, "TintSelection"), "9");
     }
 }
 
@@ -114,10 +98,8 @@ TEST_F(SaverTest, FullScreenShowsThePanelStepByStepAlongTheOrbitAndParksThePoint
     GetWindowRect(saver, &frame);
     EXPECT_TRUE(frame.left == 0 && frame.top == 0 && frame.right == width &&
                 frame.bottom == height);
-    for (int waited = 0; waited < 3000 && !(GetWindowLongA(saver, GWL_EXSTYLE) & WS_EX_TOPMOST);
-         waited += 20)
-        Sleep(20); // made topmost right after it appears
-    EXPECT_NE(GetWindowLongA(saver, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_TRUE(WaitUntil( // made topmost right after it appears
+        [saver] { return (GetWindowLongA(saver, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 3000));
     GetWindowRect(panel, &panelFrame);
     EXPECT_EQ(panelFrame.right - panelFrame.left, 760);
     EXPECT_EQ(panelFrame.bottom - panelFrame.top, 520);
@@ -157,12 +139,11 @@ TEST_F(SaverTest, FullScreenShowsThePanelStepByStepAlongTheOrbitAndParksThePoint
     EXPECT_EQ(moves, 12);
     FreeOrbitPath(&path);
 
-    PostMessageA(saver, WM_KEYDOWN, 'A', 0);
-    EXPECT_EQ(saver_->WaitForExit(), 1u);
+    EXPECT_EQ(PressAKey(saver), 1u);
     POINT back;
     GetCursorPos(&back);
     EXPECT_TRUE(back.x == 100 && back.y == 120) << back.x << "," << back.y;
-    ExpectWrittenBySaver(Settings());
+    ExpectWrittenBySaver(SettingsText());
 }
 
 TEST_F(SaverTest, PressesAndMovesEndTheSaverButReleasesAndTheCloseCommandDoNot) {
@@ -195,11 +176,10 @@ TEST_F(SaverTest, PressesAndMovesEndTheSaverButReleasesAndTheCloseCommandDoNot) 
         } else {
             PostMessageA(input.toPanel ? panel : saver, input.message, input.wParam, 0);
         }
-        DWORD code = saver_->WaitForExit(input.ends ? 15000 : 1000);
+        DWORD code = WaitForExit(input.ends ? 15000 : 1000);
         EXPECT_EQ(code, input.ends ? 1u : static_cast<DWORD>(STILL_ACTIVE));
         if (!input.ends) {
-            PostMessageA(saver, WM_KEYDOWN, 'A', 0);
-            EXPECT_EQ(saver_->WaitForExit(), 1u);
+            EXPECT_EQ(PressAKey(saver), 1u);
         }
     }
 }
@@ -226,8 +206,7 @@ TEST_F(SaverTest, ARefusedPasswordLetsThePanelMoveOnAndTheNextInputEndsTheSaver)
     HWND panel;
     HWND saver = StartFullScreen(&panel);
     ASSERT_NE(panel, nullptr);
-    PostMessageA(saver, WM_KEYDOWN, 'A', 0);
-    EXPECT_EQ(saver_->WaitForExit(), 1u);
+    EXPECT_EQ(PressAKey(saver), 1u);
     EXPECT_EQ(GetFileAttributesA(log.c_str()), INVALID_FILE_ATTRIBUTES);
 
     RegSetValueExA(desktop, "ScreenSaveUsePassword", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"),
@@ -237,13 +216,12 @@ TEST_F(SaverTest, ARefusedPasswordLetsThePanelMoveOnAndTheNextInputEndsTheSaver)
     Sleep(300);
     PostMessageA(saver, WM_KEYDOWN, 'A', 0);
     Sleep(600);
-    EXPECT_EQ(saver_->WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+    EXPECT_EQ(WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
     POINT before = PlaceOf(panel);
     Sleep(300);
     POINT after = PlaceOf(panel);
     EXPECT_TRUE(before.x != after.x || before.y != after.y); // moving on after the refusal
-    PostMessageA(saver, WM_KEYDOWN, 'A', 0);
-    EXPECT_EQ(saver_->WaitForExit(), 1u);
+    EXPECT_EQ(PressAKey(saver), 1u);
 
     std::string calls = ReadFileBytes(log);
     calls.erase(std::remove(calls.begin(), calls.end(), '\r'), calls.end());
@@ -266,20 +244,22 @@ TEST_F(SaverTest, ThePreviewFillsTheBoxItIsGivenWithoutAPanel) {
                  static_cast<unsigned>(reinterpret_cast<uintptr_t>(box)));
         Start(arguments);
         HWND preview = nullptr;
-        for (int waited = 0; waited < 20000 && preview == nullptr; waited += 50) {
-            preview = FindWindowExA(box, nullptr,
-                                    "WindowsScreenSaverPreviewClassScreen Saver.TavrinMorvest",
-                                    "Screen Saver.TavrinMorvest");
-            Sleep(50);
-        }
-        ASSERT_NE(preview, nullptr) << arguments;
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                return (preview = FindWindowExA(
+                            box, nullptr,
+                            "WindowsScreenSaverPreviewClassScreen Saver.TavrinMorvest",
+                            "Screen Saver.TavrinMorvest")) != nullptr;
+            },
+            20000))
+            << arguments;
         RECT client;
         GetClientRect(preview, &client);
         EXPECT_TRUE(client.right == 152 && client.bottom == 112);
         EXPECT_EQ(FindWindowA("TavrinSaverMoving", nullptr), nullptr);
         EXPECT_EQ(FindWindowA("WindowsScreenSaverClass", nullptr), nullptr);
         DestroyWindow(box); // as the Display settings do, with the preview in it
-        EXPECT_EQ(saver_->WaitForExit(), 1u) << arguments;
+        EXPECT_EQ(WaitForExit(), 1u) << arguments;
     }
 }
 
@@ -298,9 +278,9 @@ TEST_F(SaverTest, SetupShowsTheSpeedOnlyOkEndsItAndAboutIsTheSaversOwn) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
-        WriteSettings(std::string("AnimationSpeed = ") + c.stored + "\r\n");
+        ASSERT_TRUE(PutSettings(std::string("AnimationSpeed = ") + c.stored + "\r\n"));
         Start(c.arguments);
-        HWND setup = saver_->WaitForWindow("#32770", "Setup");
+        HWND setup = WaitForWindow("#32770", "Setup");
         ASSERT_NE(setup, nullptr);
         HWND speed = GetDlgItem(setup, IDC_SAVER_SPEED);
         EXPECT_EQ(SendMessageA(speed, TBM_GETPOS, 0, 0), c.thumb);
@@ -310,7 +290,7 @@ TEST_F(SaverTest, SetupShowsTheSpeedOnlyOkEndsItAndAboutIsTheSaversOwn) {
             SendMessageA(speed, TBM_SETPOS, TRUE, c.moveTo);
         PostMessageA(setup, WM_COMMAND, IDCANCEL, 0);
         PostMessageA(setup, WM_SYSCOMMAND, SC_CLOSE, 0);
-        EXPECT_EQ(saver_->WaitForExit(500), static_cast<DWORD>(STILL_ACTIVE));
+        EXPECT_EQ(WaitForExit(500), static_cast<DWORD>(STILL_ACTIVE));
         EXPECT_TRUE(IsWindowVisible(setup));
         if (c.stored == std::string("5")) {
             PostMessageA(setup, WM_COMMAND, IDC_SAVER_ABOUT, 0);
@@ -322,15 +302,11 @@ TEST_F(SaverTest, SetupShowsTheSpeedOnlyOkEndsItAndAboutIsTheSaversOwn) {
                       "Tavrin: A Morvest Daybook\231 version 2.0b");
             EXPECT_EQ(GetDlgItem(about, IDC_NOTICE_LINE), nullptr);
             PostMessageA(about, WM_COMMAND, IDOK, 0);
-            for (int waited = 0; waited < 5000 && IsWindow(about); waited += 50)
-                Sleep(50);
+            WaitUntilGone(about);
         }
-        PostMessageA(setup, WM_COMMAND, IDOK, 0);
-        EXPECT_EQ(saver_->WaitForExit(), 1u);
-        std::string settings = Settings();
-        EXPECT_NE(settings.find(std::string("\r\nAnimationSpeed = ") + c.written + "\r\n"),
-                  std::string::npos)
-            << settings;
+        EXPECT_EQ(PostAndWaitForExit(setup, WM_COMMAND, IDOK), 1u);
+        std::string settings = SettingsText();
+        EXPECT_EQ(SettingsRow(settings, "AnimationSpeed"), c.written) << settings;
         ExpectWrittenBySaver(settings);
     }
 }
@@ -339,41 +315,41 @@ TEST_F(SaverTest, SetupShowsTheSpeedOnlyOkEndsItAndAboutIsTheSaversOwn) {
 // component or its export gets the message instead.
 TEST_F(SaverTest, ThePasswordChangeOpensTheSystemsDialogOrReportsWhatIsMissing) {
     Start("/a");
-    HWND box = saver_->WaitForWindow("#32770", "Message", 3000);
+    HWND box = WaitForWindow("#32770", "Message", 3000);
     if (box != nullptr) {
         std::string text = ControlText(box, 0xFFFF);
         EXPECT_TRUE(text == "Damaged library" || text == "Error loading library") << text;
         PostMessageA(box, WM_COMMAND, IDOK, 0);
     }
-    EXPECT_EQ(saver_->WaitForExit(), 1u);
-    ExpectWrittenBySaver(Settings());
+    EXPECT_EQ(WaitForExit(), 1u);
+    ExpectWrittenBySaver(SettingsText());
 }
 
 // A speed chosen in the saver's setup while the daybook is open outlives the daybook's exit.
 TEST_F(SaverTest, ASpeedChosenWhileTheDaybookRunsIsKeptWhenItCloses) {
-    WriteSettings("AnimationSpeed = 400\r\nShowStartupWindow = 0\r\nTintSelection = 5\r\n");
+    ASSERT_TRUE(
+        PutSettings("AnimationSpeed = 400\r\nShowStartupWindow = 0\r\nTintSelection = 5\r\n"));
     RunningProgram daybook;
     ASSERT_TRUE(daybook.Start(Installed("morvest.exe"), "", Directory));
     HWND window = daybook.WaitForWindow("TavrinApplication");
     ASSERT_NE(window, nullptr);
     Start("/c");
-    HWND setup = saver_->WaitForWindow("#32770", "Setup");
+    HWND setup = WaitForWindow("#32770", "Setup");
     ASSERT_NE(setup, nullptr);
     SendDlgItemMessageA(setup, IDC_SAVER_SPEED, TBM_SETPOS, TRUE, 123);
-    PostMessageA(setup, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(saver_->WaitForExit(), 1u);
+    EXPECT_EQ(PostAndWaitForExit(setup, WM_COMMAND, IDOK), 1u);
     PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
     EXPECT_EQ(daybook.WaitForExit(), 1u);
-    std::string settings = Settings();
-    EXPECT_NE(settings.find("\r\nAnimationSpeed = 123\r\n"), std::string::npos) << settings;
-    EXPECT_NE(settings.find("\r\nTintSelection = 5\r\n"), std::string::npos) << settings;
-    EXPECT_NE(settings.find("\r\nVersionNumber = 67\r\n"), std::string::npos) << settings;
+    std::string settings = SettingsText();
+    EXPECT_EQ(SettingsRow(settings, "AnimationSpeed"), "123") << settings;
+    EXPECT_EQ(SettingsRow(settings, "TintSelection"), "5") << settings;
+    EXPECT_EQ(SettingsRow(settings, "VersionNumber"), "67") << settings;
 }
 
 // At the fastest speed the panel keeps pace: the orbit points it passed, counted from where it
 // stands (a point missed between two looks still counts), against the time.
 TEST_F(SaverTest, AtTheFastestSpeedThePanelKeepsPace) {
-    WriteSettings("AnimationSpeed = 10\r\n");
+    ASSERT_TRUE(PutSettings("AnimationSpeed = 10\r\n"));
     HWND panel;
     HWND saver = StartFullScreen(&panel);
     ASSERT_NE(panel, nullptr);
@@ -402,8 +378,7 @@ TEST_F(SaverTest, AtTheFastestSpeedThePanelKeepsPace) {
     // as smooth.
     EXPECT_GE(steps, static_cast<long>(elapsed / 10 / 2)) << steps << " steps in " << elapsed;
     EXPECT_LE(steps, static_cast<long>(elapsed / 10 + 20)) << steps << " steps in " << elapsed;
-    PostMessageA(saver, WM_KEYDOWN, 'A', 0);
-    EXPECT_EQ(saver_->WaitForExit(), 1u);
+    EXPECT_EQ(PressAKey(saver), 1u);
 }
 
 // Windows keeps savers in its own directory, away from the daybook: the settings file says
@@ -413,16 +388,13 @@ TEST_F(SaverTest, FromADirectoryOfItsOwnTheSaverFindsTheDaybookThroughTheSetting
     CreateDirectoryA(elsewhere.c_str(), nullptr);
     std::string saver = elsewhere + "\\morvsave.scr";
     ASSERT_TRUE(CopyFileA(TAVRIN_MORVSAVE_FILE, saver.c_str(), FALSE));
-    ASSERT_TRUE(saver_->Start(saver, "/s", elsewhere));
-    HWND window = saver_->WaitForWindow("WindowsScreenSaverClass");
+    ASSERT_TRUE(program_.Start(saver, "/s", elsewhere));
+    HWND window = WaitForWindow("WindowsScreenSaverClass");
     ASSERT_NE(window, nullptr);
     HWND panel = FindWindowExA(window, nullptr, "TavrinSaverMoving", nullptr);
     ASSERT_NE(panel, nullptr);
     EXPECT_NE(ControlText(panel, IDC_MAIN_DATE), "");
-    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    EXPECT_EQ(saver_->WaitForExit(), 1u);
-    DeleteFileA(saver.c_str());
-    RemoveDirectoryA(elsewhere.c_str());
+    EXPECT_EQ(PostAndWaitForExit(window, WM_LBUTTONDOWN, MK_LBUTTON), 1u);
 }
 
 } // namespace

@@ -212,20 +212,13 @@ TEST_F(SetupFromMainWindow, ANewTintShowsAtOnceOnTextsAndPicture) {
 
 TEST_F(SetupFromMainWindow, AHundredSheetsAndWarningsLeaveNoObjectBehind) {
     WarnShowManual = 1;
-    size_t slotsBefore = 0;
-    for (int i = -3; i < 100; ++i) {
-        if (i == 0) {
-            DrainMessages();
-            slotsBefore = FreeGdiSlots();
-        }
+    ExpectNothingLeftBehind("sheet and warning", [this] {
         ASSERT_TRUE(RunSetup([](HWND, HWND) {}));
         WhenWindowAppears okay("#32770", "Warning",
                                [](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); });
         ShowWarningBox(window_, "A warning", &WarnShowManual);
         ASSERT_TRUE(okay.Acted());
-    }
-    DrainMessages();
-    EXPECT_EQ(FreeGdiSlots(), slotsBefore);
+    });
 }
 
 // The opener with the stand-in browser, for program and browser directories with and without

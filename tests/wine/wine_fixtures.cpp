@@ -3,8 +3,13 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/day_display_win.h"
 #include "app/main_window_win.h"
 #include "app/shared_ui_win.h"
+#include "app/start_rules.h"
+#include "database/database.h"
+#include "database/day_entries.h"
+#include "tests/core/test_files.h"
 
 void UseResourcesOf(const char* programFile) {
     static HMODULE module = LoadLibraryExA(programFile, nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -28,6 +33,59 @@ void DrainMessages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&message);
+}
+
+namespace {
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    EnumChildWindows(window, CountChild, count);
+    return TRUE;
+}
+
+// Every window of this thread, children included.
+int WindowCount() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+} // namespace
+
+void ExpectNothingLeftBehind(const char* what, const std::function<void()>& action, int warmUps,
+                             int rounds) {
+    SCOPED_TRACE(what);
+    size_t slots = 0;
+    int windows = 0;
+    for (int i = -warmUps; i < rounds; ++i) {
+        if (i == 0) {
+            DrainMessages();
+            slots = FreeGdiSlots();
+            windows = WindowCount();
+        }
+        action();
+        if (::testing::Test::HasFatalFailure())
+            return;
+    }
+    DrainMessages();
+    EXPECT_EQ(FreeGdiSlots(), slots);
+    EXPECT_EQ(WindowCount(), windows);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
+    for (DWORD waited = 0; waited < milliseconds; waited += 20) {
+        if (condition())
+            return true;
+        Sleep(20);
+    }
+    return condition();
+}
+
+bool WaitUntilGone(HWND window, DWORD milliseconds) {
+    return WaitUntil([window] { return !IsWindow(window); }, milliseconds);
 }
 
 Canvas::Canvas(int width, int height) : width_(width), height_(height) {
@@ -192,19 +250,18 @@ BOOL CALLBACK MatchOwned(HWND window, LPARAM parameter) {
 } // namespace
 
 HWND WaitForOwnedWindow(HWND owner, DWORD milliseconds) {
-    for (DWORD waited = 0; waited <= milliseconds; waited += 20) {
-        OwnedRequest request = {owner, nullptr};
-        EnumWindows(MatchOwned, reinterpret_cast<LPARAM>(&request));
-        if (request.found != nullptr)
-            return request.found;
-        Sleep(20);
-    }
-    return nullptr;
+    OwnedRequest request = {owner, nullptr};
+    WaitUntil(
+        [&request] {
+            EnumWindows(MatchOwned, reinterpret_cast<LPARAM>(&request));
+            return request.found != nullptr;
+        },
+        milliseconds);
+    return request.found;
 }
 
 HWND OpenTestMainWindow() {
-    EntryFont = CreateFontA(16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    AltEntryFont = CreateFontA(15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    CreateEntryFonts();
     static bool registered = RegisterMainWindowClass(GetModuleHandleA(nullptr));
     HWND window = registered ? CreateMainWindow(GetModuleHandleA(nullptr)) : nullptr;
     if (window == nullptr)
@@ -219,16 +276,14 @@ HWND OpenTestMainWindow() {
 void CloseTestMainWindow(HWND window) {
     DestroyWindow(window);
     DrainMessages();
-    DeleteObject(EntryFont);
-    DeleteObject(AltEntryFont);
-    EntryFont = AltEntryFont = nullptr;
+    DeleteEntryFonts();
 }
 
 RunningProgram::~RunningProgram() {
-    Close();
+    End();
 }
 
-void RunningProgram::Close() {
+void RunningProgram::End() {
     if (process_.hProcess == nullptr)
         return;
     if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
@@ -240,7 +295,7 @@ void RunningProgram::Close() {
 
 bool RunningProgram::Start(const std::string& program, const std::string& arguments,
                            const std::string& directory) {
-    Close();
+    End();
     std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -275,6 +330,65 @@ std::string SystemFile(const char* name) {
     char directory[MAX_PATH];
     GetSystemDirectoryA(directory, MAX_PATH);
     return std::string(directory) + "\\" + name;
+}
+
+std::string SettingsFile() {
+    return WindowsFile("MORVEST.INI");
+}
+
+std::string TodaysEntry(const char* databaseFile) {
+    if (!LoadDatabaseFile(databaseFile)) {
+        ADD_FAILURE() << "no database in " << databaseFile;
+        return "(no database)";
+    }
+    DayDate today = TodayDate();
+    std::string entry = GetEntryText(today.month - 1, today.day);
+    FreeDatabase();
+    return entry.empty() || entry[0] != '*' ? entry : entry.substr(1);
+}
+
+InstalledPrograms::InstalledPrograms(std::string folder,
+                                     std::vector<std::pair<const char*, const char*>> files,
+                                     std::string firstRows)
+    : folder_(std::move(folder)), files_(std::move(files)), firstRows_(std::move(firstRows)) {}
+
+void InstalledPrograms::SetUp() {
+    DeleteFileA(SettingsFile().c_str());
+    if (!files_.empty())
+        CreateDirectoryA(folder_.c_str(), nullptr);
+    for (const auto& [source, name] : files_)
+        ASSERT_TRUE(CopyFileA(source, Installed(name).c_str(), FALSE)) << name;
+}
+
+void InstalledPrograms::TearDown() {
+    program_.End();
+    DeleteFileA(SettingsFile().c_str());
+    RemoveTree(folder_);
+}
+
+void InstalledPrograms::Start(const std::string& arguments) {
+    ASSERT_TRUE(program_.Start(Installed(files_.at(0).second), arguments, folder_));
+}
+
+DWORD InstalledPrograms::PostAndWaitForExit(HWND window, UINT message, WPARAM wParam) {
+    PostMessageA(window, message, wParam, 0);
+    return WaitForExit();
+}
+
+bool InstalledPrograms::PutSettings(const std::string& rows) const {
+    return WriteFileBytes(SettingsFile(), "[TavrinAMorvestDaybook]\r\n" + firstRows_ + rows);
+}
+
+std::string InstalledPrograms::SettingsText() {
+    return ReadFileBytes(SettingsFile());
+}
+
+std::string InstalledPrograms::SettingsRow(const std::string& settings, const char* key) {
+    size_t at = settings.find("\r\n" + std::string(key) + " = ");
+    if (at == std::string::npos)
+        return "(missing)";
+    at += 5 + strlen(key);
+    return settings.substr(at, settings.find("\r\n", at) - at);
 }
 
 std::string ControlText(HWND window, int id) {

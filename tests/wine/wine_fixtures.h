@@ -1,5 +1,6 @@
 // Fixtures the Windows tests share: the daybook's file as the resource module, a memory canvas,
-// GDI object counting, dialog templates as stored, and windows found by process.
+// GDI object counting, dialog templates as stored, windows found by process and waited for, and
+// the programs installed into a scratch folder and started from there.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +9,10 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 // Loads a program file as data and makes it the ResourceModule for the whole test program.
 void UseResourcesOf(const char* programFile);
@@ -19,6 +23,17 @@ size_t FreeGdiSlots();
 
 // Removes every waiting message of this thread, so that pending paints run or go.
 void DrainMessages();
+
+// Runs the action a number of times after some rounds of warming up (the first windows of a
+// process may make objects the system keeps for good): the free GDI slots and the windows of
+// this thread must be where they were after the warm-up.
+void ExpectNothingLeftBehind(const char* what, const std::function<void()>& action, int warmUps = 3,
+                             int rounds = 100);
+
+// Polls until the condition holds; false when it still does not after the time given.
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds);
+// Waits for a window to be destroyed; false when it is still there.
+bool WaitUntilGone(HWND window, DWORD milliseconds = 5000);
 
 // A 32-bit top-down memory canvas to draw into and read pixels back.
 class Canvas {
@@ -63,8 +78,8 @@ HWND FindProcessWindow(DWORD process, const char* className, const char* title =
 // given; nullptr when none came.
 HWND WaitForOwnedWindow(HWND owner, DWORD milliseconds = 10000);
 
-// The daybook's real main window in this process, filled for today with its entry fonts and
-// shown without activation; closing destroys it and its fonts.
+// The daybook's real main window in this process, filled for today with the entry fonts the
+// programs make and shown without activation; closing destroys it and the fonts.
 HWND OpenTestMainWindow();
 void CloseTestMainWindow(HWND window);
 
@@ -94,15 +109,62 @@ class RunningProgram {
     // The exit code, or STILL_ACTIVE when the program still runs after the wait.
     DWORD WaitForExit(DWORD milliseconds = 15000);
     DWORD id() const { return process_.dwProcessId; }
+    // Ends the program if it still runs.
+    void End();
 
   private:
-    void Close();
     PROCESS_INFORMATION process_ = {};
 };
 
 // A file of the Windows directory and of the system directory.
 std::string WindowsFile(const char* name);
 std::string SystemFile(const char* name);
+
+// The settings file both programs share, in the Windows directory.
+std::string SettingsFile();
+
+// Today's entry of the database file as the day display shows it, without its small-print star.
+std::string TodaysEntry(const char* databaseFile);
+
+// The programs and the database copied into a scratch folder of this prefix, with no settings
+// file, and a program started from the folder and watched from outside. At the end the program
+// is ended, and the folder and the settings file are gone.
+class InstalledPrograms : public ::testing::Test {
+  protected:
+    // Each file is copied from its source under its name in the folder (no files: the folder is
+    // left for the test to make); the first is the program Start runs. Every settings file that
+    // PutSettings writes begins with the given rows.
+    InstalledPrograms(std::string folder,
+                      std::vector<std::pair<const char*, const char*>> sourcesAndNames,
+                      std::string firstRows = "");
+    void SetUp() override;
+    void TearDown() override;
+    std::string Installed(const char* name) const { return folder_ + "\\" + name; }
+
+    // Starts the first program in the folder with these arguments.
+    void Start(const std::string& arguments);
+    HWND WaitForWindow(const char* className, const char* title = nullptr,
+                       DWORD milliseconds = 20000) {
+        return program_.WaitForWindow(className, title, milliseconds);
+    }
+    DWORD WaitForExit(DWORD milliseconds = 15000) { return program_.WaitForExit(milliseconds); }
+    // Posts the message to a window of the program and waits for its exit code.
+    DWORD PostAndWaitForExit(HWND window, UINT message, WPARAM wParam = 0);
+
+    // Writes the settings file: its section, the first rows, then these rows.
+    bool PutSettings(const std::string& rows) const;
+    static std::string SettingsText();
+    // The value of one row of the settings file or of its text, "(missing)" when there is none.
+    static std::string SettingsRow(const std::string& settings, const char* key);
+    static std::string SettingsRow(const char* key) { return SettingsRow(SettingsText(), key); }
+
+    const std::string folder_;
+    RunningProgram program_;
+
+  private:
+    std::vector<std::pair<const char*, const char*>> files_;
+    std::string firstRows_;
+};
 
 // The text of a control of a window of any process.
 std::string ControlText(HWND window, int id);
