@@ -164,12 +164,20 @@ TEST(SaverRules, APointerMoveEndsOnlyAfterTheReferenceIsTaken) {
         EXPECT_EQ(at.y, p[5]) << p[0] << "x" << p[1];
     }
 
-    // A notice says nothing when its value is short or its setting another (the running saver's
-    // test sends the display's own); a virtual screen of no size leaves the primary one.
-    const uint8_t off[4] = {}, other[16] = {};
-    EXPECT_EQ(ReadDisplayNotice(DisplayPowerSettings[0], 3, off), DisplayNotice::Other);
-    EXPECT_EQ(ReadDisplayNotice(other, 4, off), DisplayNotice::Other);
-    EXPECT_EQ(SaverWindowArea({5, 5, 1824, 0}, 1024, 768).width, 1024);
+    // The display is off only at 0, dimmed it is still seen; a short value or another setting
+    // says nothing. The window covers the virtual screen, or the primary one where it has no
+    // size. Full screen and the preview run without the daybook.
+    const uint8_t values[][4] = {{0}, {1}, {2}}, other[16] = {};
+    EXPECT_EQ(ReadDisplayNotice(DisplayPowerSettings[0], 4, values[0]), DisplayNotice::Off);
+    EXPECT_EQ(ReadDisplayNotice(DisplayPowerSettings[1], 4, values[2]), DisplayNotice::On);
+    EXPECT_EQ(ReadDisplayNotice(DisplayPowerSettings[1], 3, values[1]), DisplayNotice::Other);
+    EXPECT_EQ(ReadDisplayNotice(other, 4, values[0]), DisplayNotice::Other);
+    EXPECT_EQ(SaverWindowArea({-800, -5, 1824, 768}, 1024, 768).x, -800);
+    EXPECT_EQ(SaverWindowArea({5, 5, 0, 768}, 1024, 768).x, 0);
+    EXPECT_EQ(SaverWindowArea({5, 5, 9, 0}, 1024, 768).width, 1024);
+    EXPECT_TRUE(ModeRunsWithoutDaybook('s') && ModeRunsWithoutDaybook('p') &&
+                !ModeRunsWithoutDaybook('c') && !ModeRunsWithoutDaybook('a') &&
+                !ModeRunsWithoutDaybook(0));
 }
 
 } // namespace
