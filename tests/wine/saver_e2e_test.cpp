@@ -199,6 +199,7 @@ TEST_F(SaverTest, PressesAndMovesEndTheSaverButReleasesAndTheCloseCommandDoNot) 
         {"click on the panel", WM_LBUTTONDOWN, MK_LBUTTON, true, true},
         {"right button", WM_RBUTTONDOWN, MK_RBUTTON, false, true},
         {"a one-pixel move", 0, 0, false, true},
+        {"monitors came or went", WM_DISPLAYCHANGE, 32, false, true},
     };
     for (const auto& input : inputs) {
         SCOPED_TRACE(input.what);
