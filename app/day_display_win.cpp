@@ -97,6 +97,16 @@ BOOL RefreshDisplayAt(HWND window, BOOL force, const DayDate* date, const struct
     return dayChanged;
 }
 
+void FollowClock(HWND window, const struct tm& now) {
+    ShownDate = DayDateOf(now);
+    RefreshDisplayAt(window, FALSE, &ShownDate, now);
+    uint32_t pictureId = GetPictureId(&ShownDate);
+    if (pictureId != ShownPictureId) {
+        ShownPictureId = pictureId;
+        InvalidateRect(GetDlgItem(window, IDC_MAIN_PICTURE), nullptr, TRUE);
+    }
+}
+
 bool AnswerDayMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     switch (message) {
     case WM_DRAWITEM: {

@@ -33,6 +33,10 @@ BOOL RefreshDisplay(HWND window, BOOL force, const DayDate* date);
 // date the day shown is now's.
 BOOL RefreshDisplayAt(HWND window, BOOL force, const DayDate* date, const struct tm& now);
 
+// One second of a clock that follows the day, at the given local time: the time line at a new
+// minute and, once midnight has passed, the new day's date, weekday, entry text and picture.
+void FollowClock(HWND window, const struct tm& now);
+
 // The answer of a window showing the day to the owner-draw message of its picture button and
 // to the control-colour messages; false for any other message.
 bool AnswerDayMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);

@@ -141,23 +141,26 @@ static LRESULT OnCommand(HWND window, WPARAM command) {
 }
 
 void ClockTick(HWND window, const struct tm& now) {
-    DayDate today = DayDateOf(now);
-    if (!SameDayDate(today, ShownDate))
-        ShownDate = today;
-    RefreshDisplayAt(window, FALSE, &ShownDate, now);
-    uint32_t pictureId = GetPictureId(&ShownDate);
-    if (pictureId != ShownPictureId) {
-        ShownPictureId = pictureId;
-        InvalidateRect(GetDlgItem(window, IDC_MAIN_PICTURE), nullptr, TRUE);
-    }
+    FollowClock(window, now);
     if (CountTowardsAutoClose(&SecondsShown, DelayTime, TimeoutsAllowed))
         PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+}
+
+// A running screen saver must stay above every window: the daybook takes the top again once it
+// has ended. Wine leaves the system's answer unwritten; there the full-screen window class that
+// savers use tells it.
+static bool ScreenSaverRunning() {
+    BOOL running = FALSE;
+    if (SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0) && running)
+        return true;
+    HWND saver = FindWindowA("WindowsScreenSaverClass", nullptr);
+    return saver != nullptr && IsWindowVisible(saver);
 }
 
 static LRESULT OnTimer(HWND window, WPARAM timer, LPARAM lParam) {
     switch (timer) {
     case TIMER_STAY_ON_TOP:
-        if (StayOnTopAllowed != 0 && StayOnTop != 0)
+        if (StayOnTopAllowed != 0 && StayOnTop != 0 && !ScreenSaverRunning())
             SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
         return 0;

@@ -138,5 +138,7 @@
 #define IDC_SAVER_PICTURE 104
 #define IDC_SAVER_MANUAL 105
 #define TIMER_SAVER_STEP 10
+#define TIMER_SAVER_CLOCK 11                 // once a second, for the panel's clock
+#define WM_SAVER_CLOCK_TICK (WM_USER + 54)   // 1078: the panel follows the clock
 #define WM_SAVER_END_REQUEST (WM_USER + 200) // 1224: input asks the saver to end
 #define WM_SAVER_RESUME (WM_USER + 201)      // 1225: the password was refused

@@ -28,6 +28,13 @@ void FreeOrbitPath(OrbitPath* path) {
     path->count = 0;
 }
 
+void OffsetOrbitPath(OrbitPath* path, int32_t dx, int32_t dy) {
+    for (int32_t i = 0; i < path->count; ++i) {
+        path->points[i].x += dx;
+        path->points[i].y += dy;
+    }
+}
+
 int32_t NextOrbitIndex(const OrbitPath& path, int32_t index) {
     return index + 1 >= path.count ? 0 : index + 1;
 }

@@ -20,5 +20,10 @@ struct OrbitPath {
 OrbitPath BuildOrbitPathFor(int32_t width, int32_t height);
 void FreeOrbitPath(OrbitPath* path);
 
+// Moves every point of the path by (dx, dy), once, before the panel is shown: the orbit is the
+// primary monitor's, and the saver's window, which covers every monitor, may begin left of or
+// above it.
+void OffsetOrbitPath(OrbitPath* path, int32_t dx, int32_t dy);
+
 // The index of the next point after index, round to 0 at the end of the path.
 int32_t NextOrbitIndex(const OrbitPath& path, int32_t index);

@@ -7,24 +7,29 @@
 #include "resource.h"
 #include "saver/saver_win.h"
 #include "settings/settings.h"
+#include "settings/text_values.h"
 
 OrbitPath SaverOrbit;
 int32_t OrbitIndex;
 static HWND Panel;
-static POINT SavedPointer;
 
 static const char PanelClass[] = "TavrinSaverMoving";
 static const int PanelPictureTop = 91; // the panel has no caption
 
-static bool BuildOrbitPath() {
+// The orbit of the primary monitor, which stands at (0, 0) of the screen, in the coordinates of
+// the saver window, which covers every monitor and so may begin left of or above it.
+static bool BuildOrbitPath(HWND saver) {
     SaverOrbit = BuildOrbitPathFor(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    POINT origin = {0, 0};
+    ClientToScreen(saver, &origin);
+    OffsetOrbitPath(&SaverOrbit, -origin.x, -origin.y);
     OrbitIndex = SaverOrbit.count > 0 ? rand() % SaverOrbit.count : 0;
     return SaverOrbit.points != nullptr;
 }
 
 HWND CreatePanel(HWND saver) {
     POINT start = {0, 0};
-    if (BuildOrbitPath()) {
+    if (BuildOrbitPath(saver)) {
         start.x = SaverOrbit.points[OrbitIndex].x;
         start.y = SaverOrbit.points[OrbitIndex].y;
         OrbitIndex = NextOrbitIndex(SaverOrbit, OrbitIndex);
@@ -38,8 +43,6 @@ HWND CreatePanel(HWND saver) {
     RefreshDisplay(Panel, TRUE, nullptr);
     ShowWindow(Panel, SW_SHOW);
     UpdateWindow(Panel);
-    GetCursorPos(&SavedPointer);
-    SetCursorPos(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     return Panel;
 }
 
@@ -49,7 +52,6 @@ void DestroyPanel(HWND) {
         DestroyWindow(Panel);
     UnregisterClassA(PanelClass, OwnModule);
     FreeOrbitPath(&SaverOrbit);
-    SetCursorPos(SavedPointer.x, SavedPointer.y);
     Panel = nullptr;
 }
 
@@ -59,6 +61,11 @@ void StepPanel() {
     const OrbitPoint& point = SaverOrbit.points[OrbitIndex];
     MoveWindow(Panel, point.x, point.y, 760, 520, TRUE);
     OrbitIndex = NextOrbitIndex(SaverOrbit, OrbitIndex);
+}
+
+void TickPanelClock() {
+    if (Panel != nullptr)
+        SendMessageA(Panel, WM_SAVER_CLOCK_TICK, 0, 0);
 }
 
 LRESULT CALLBACK PanelWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -72,6 +79,9 @@ LRESULT CALLBACK PanelWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
+        return 0;
+    case WM_SAVER_CLOCK_TICK:
+        FollowClock(window, LocalTimeNow());
         return 0;
     case WM_PAINT: {
         PAINTSTRUCT paint;

@@ -30,12 +30,14 @@ LRESULT CALLBACK PreviewWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
 int RunFullScreen();
 int RunPreview(HWND parent);
 
-// The panel: the day in the daybook's five controls, moved one orbit point per step.
+// The panel: the day in the daybook's five controls, moved one orbit point per step, its clock
+// kept by the saver window's one-second timer.
 extern OrbitPath SaverOrbit;
 extern int32_t OrbitIndex;
 HWND CreatePanel(HWND saver);
 void DestroyPanel(HWND saver);
 void StepPanel();
+void TickPanelClock();
 LRESULT CALLBACK PanelWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Input ends the saver after the system's password check, when the user asked for one.

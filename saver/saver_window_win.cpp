@@ -1,4 +1,6 @@
 // The saver's full-screen window and its preview in the Display settings.
+#include <cstring>
+
 #include "app/day_display_win.h"
 #include "app/shared_ui_win.h"
 #include "database/database.h"
@@ -10,6 +12,16 @@
 #include "settings/settings.h"
 
 HWND SaverWindow;
+static POINT SavedPointer;
+
+// The panel moves only while there is one to see: the daybook's file gave it its day, the
+// display is on, and no end request of the saver window is being decided.
+static struct { bool showsDay, displayOff, deciding; } Steps;
+
+// The display's power notices, where the system has them (from Windows Vista on).
+static HANDLE DisplayNotices[2];
+static const WPARAM PowerSettingChange = 0x8013; // PBT_POWERSETTINGCHANGE
+static const DWORD NoticesToWindow = 0;          // DEVICE_NOTIFY_WINDOW_HANDLE
 
 static const char SaverClass[] = "WindowsScreenSaverClass";
 static const char PreviewClass[] = "WindowsScreenSaverPreviewClass"
@@ -50,9 +62,12 @@ int RunFullScreen() {
         DeleteEntryFonts();
         return 0;
     }
-    HWND window = CreateWindowExA(0, SaverClass, SaverTitle, WS_POPUP | WS_VISIBLE, 0, 0,
-                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                  nullptr, nullptr, OwnModule, nullptr);
+    ScreenArea area = SaverWindowArea(
+        {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+         GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)},
+        GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    HWND window = CreateWindowExA(0, SaverClass, SaverTitle, WS_POPUP | WS_VISIBLE, area.x, area.y,
+                                  area.width, area.height, nullptr, nullptr, OwnModule, nullptr);
     int result = 0;
     if (window != nullptr) {
         SaverWindow = window;
@@ -65,20 +80,83 @@ int RunFullScreen() {
     return result;
 }
 
+static void UpdateSteps(HWND window) {
+    if (Steps.showsDay && !Steps.displayOff && !Steps.deciding)
+        SetTimer(window, TIMER_SAVER_STEP, AnimationSpeed, nullptr);
+    else
+        KillTimer(window, TIMER_SAVER_STEP);
+}
+
+// Windows XP has no power-setting notices: the functions are looked up when the saver starts,
+// and without them the panel goes on moving while the display is off.
+static void WatchDisplayPower(HWND window) {
+    typedef HANDLE(WINAPI * RegisterFunction)(HANDLE, const GUID*, DWORD);
+    RegisterFunction watch = reinterpret_cast<RegisterFunction>(
+        SystemFunction(GetModuleHandleA("user32.dll"), "RegisterPowerSettingNotification"));
+    for (size_t i = 0; watch != nullptr && i < 2; ++i) {
+        GUID setting;
+        memcpy(&setting, DisplayPowerSettings[i], sizeof setting);
+        DisplayNotices[i] = watch(window, &setting, NoticesToWindow);
+    }
+}
+
+static void StopWatchingDisplayPower() {
+    typedef BOOL(WINAPI * UnregisterFunction)(HANDLE);
+    UnregisterFunction stop = reinterpret_cast<UnregisterFunction>(
+        SystemFunction(GetModuleHandleA("user32.dll"), "UnregisterPowerSettingNotification"));
+    for (HANDLE& notice : DisplayNotices) {
+        if (notice != nullptr && stop != nullptr)
+            stop(notice);
+        notice = nullptr;
+    }
+}
+
+// The notice carries the setting's 16-byte id, the value's length in 4 bytes, then the value.
+static void OnPowerBroadcast(HWND window, WPARAM event, LPARAM lParam) {
+    if (event != PowerSettingChange || lParam == 0)
+        return;
+    const uint8_t* notice = reinterpret_cast<const uint8_t*>(lParam);
+    uint32_t length;
+    memcpy(&length, notice + 16, sizeof length);
+    DisplayNotice said = ReadDisplayNotice(notice, length, notice + 20);
+    if (said == DisplayNotice::Other)
+        return;
+    Steps.displayOff = said == DisplayNotice::Off;
+    UpdateSteps(window);
+}
+
+// The pointer goes to the primary monitor's bottom-right pixel, over the saver window, which has
+// no cursor to show there. The pixel is named exactly: with more monitors, a point past the
+// corner could be placed on another one.
+static void ParkPointer() {
+    GetCursorPos(&SavedPointer);
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+}
+
 static void OnSaverCreate(HWND window) {
     ReadSettings();
-    LoadMainProgram();
-    LoadDatabase(); // without it the panel shows the missing-entry text
-    SetTimer(window, TIMER_SAVER_STEP, AnimationSpeed, nullptr);
-    CreatePanel(window);
+    Steps = {};
+    // Without the daybook's file the screen still goes black, with no panel and nothing moving.
+    if (LoadMainProgram()) {
+        Steps.showsDay = true;
+        LoadDatabase(); // without it the panel shows the missing-entry text
+        UpdateSteps(window);
+        SetTimer(window, TIMER_SAVER_CLOCK, 1000, nullptr);
+        CreatePanel(window);
+        WatchDisplayPower(window);
+    }
+    ParkPointer();
     SystemParametersInfoA(SPI_SCREENSAVERRUNNING, TRUE, nullptr, 0);
 }
 
 static void OnSaverDestroy(HWND window) {
     SystemParametersInfoA(SPI_SCREENSAVERRUNNING, FALSE, nullptr, 0);
     KillTimer(window, TIMER_SAVER_STEP);
+    KillTimer(window, TIMER_SAVER_CLOCK);
+    StopWatchingDisplayPower();
     FreeDatabase();
     DestroyPanel(window);
+    SetCursorPos(SavedPointer.x, SavedPointer.y);
     PostQuitMessage(0);
 }
 
@@ -105,12 +183,28 @@ LRESULT CALLBACK SaverWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_TIMER:
         if (wParam == TIMER_SAVER_STEP)
             StepPanel();
+        else if (wParam == TIMER_SAVER_CLOCK)
+            TickPanelClock();
         return 0;
     case WM_SAVER_END_REQUEST:
-        KillTimer(window, TIMER_SAVER_STEP);
+        // The panel stands still while this window decides; a request that comes while any
+        // check is up is ignored below, and so leaves the steps as they are.
+        if (PasswordCheckActive == 0) {
+            Steps.deciding = true;
+            UpdateSteps(window);
+        }
         break;
     case WM_SAVER_RESUME:
-        SetTimer(window, TIMER_SAVER_STEP, AnimationSpeed, nullptr);
+        Steps.deciding = false;
+        UpdateSteps(window);
+        break;
+    case WM_POWERBROADCAST:
+        OnPowerBroadcast(window, wParam, lParam);
+        return TRUE;
+    case WM_DISPLAYCHANGE:
+        // Monitors came or went: the window no longer covers exactly what there is to cover.
+        if (PasswordCheckActive == 0)
+            PostMessageA(window, WM_SAVER_END_REQUEST, 0, 0);
         break;
     }
     return SaverInputProc(window, message, wParam, lParam);

@@ -6,7 +6,7 @@ packages="cmake ninja-build make g++ python3 zlib1g-dev googletest libbenchmark-
   clang libclang-rt-14-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64 libz-mingw-w64-dev
-  wine wine64 wine32:i386 fonts-wine fonts-liberation xvfb xdotool imagemagick
+  wine wine64 wine32:i386 fonts-wine fonts-liberation xvfb xserver-xephyr xdotool imagemagick
   librsvg2-bin pngquant fonts-dejavu-core nsis"
 
 missing=""

@@ -94,6 +94,9 @@ TEST(OrbitPath, AtLeast32PixelsFromEveryEdgeOnScreensOf824By584AndMore) {
     OrbitPath path = BuildOrbitPathFor(1024, 768);
     EXPECT_EQ(NextOrbitIndex(path, 0), 1);
     EXPECT_EQ(NextOrbitIndex(path, 959), 0);
+    // A saver window over a monitor left of and above the primary one holds the orbit inside.
+    OffsetOrbitPath(&path, 800, 32);
+    EXPECT_TRUE(path.points[0].x == 932 && path.points[0].y == 156 && path.points[720].x == 832);
     FreeOrbitPath(&path);
 }
 
@@ -160,6 +163,21 @@ TEST(SaverRules, APointerMoveEndsOnlyAfterTheReferenceIsTaken) {
         EXPECT_EQ(at.x, p[4]) << p[0] << "x" << p[1];
         EXPECT_EQ(at.y, p[5]) << p[0] << "x" << p[1];
     }
+
+    // The display is off only at 0, dimmed it is still seen; a short value or another setting
+    // says nothing. The window covers the virtual screen, or the primary one where it has no
+    // size. Full screen and the preview run without the daybook.
+    const uint8_t values[][4] = {{0}, {1}, {2}}, other[16] = {};
+    EXPECT_EQ(ReadDisplayNotice(DisplayPowerSettings[0], 4, values[0]), DisplayNotice::Off);
+    EXPECT_EQ(ReadDisplayNotice(DisplayPowerSettings[1], 4, values[2]), DisplayNotice::On);
+    EXPECT_EQ(ReadDisplayNotice(DisplayPowerSettings[1], 3, values[1]), DisplayNotice::Other);
+    EXPECT_EQ(ReadDisplayNotice(other, 4, values[0]), DisplayNotice::Other);
+    EXPECT_EQ(SaverWindowArea({-800, -5, 1824, 768}, 1024, 768).x, -800);
+    EXPECT_EQ(SaverWindowArea({5, 5, 0, 768}, 1024, 768).x, 0);
+    EXPECT_EQ(SaverWindowArea({5, 5, 9, 0}, 1024, 768).width, 1024);
+    EXPECT_TRUE(ModeRunsWithoutDaybook('s') && ModeRunsWithoutDaybook('p') &&
+                !ModeRunsWithoutDaybook('c') && !ModeRunsWithoutDaybook('a') &&
+                !ModeRunsWithoutDaybook(0));
 }
 
 } // namespace

@@ -1,13 +1,16 @@
 // Windows of both programs opened and closed a hundred times, and the day picture redrawn a
 // thousand times, in this process: the GDI objects and the windows come back to where they
-// were.
+// were. And the real saver run in this process, for minutes, and through the display's sleep.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -17,6 +20,7 @@
 #include "calendar/calendar_dialog_win.h"
 #include "database/database.h"
 #include "resource.h"
+#include "saver/saver_rules.h"
 #include "saver/saver_win.h"
 #include "settings/settings.h"
 #include "tests/core/test_files.h"
@@ -127,19 +131,29 @@ void CALLBACK SampleSaver(HWND, UINT, UINT_PTR, DWORD now) {
         DestroyWindow(SaverWindow); // as the first key press would
 }
 
+// The real full-screen saver in this process until its window goes, at the speed given, with
+// the daybook and database beside the daybook this test uses; afterwards the settings file is
+// as it was and the daybook's file is the resource module again.
+void RunSaverHere(const char* speed) {
+    std::string daybook = TAVRIN_MORVEST_FILE;
+    std::string directory = daybook.substr(0, daybook.find_last_of("/\\") + 1);
+    std::replace(directory.begin(), directory.end(), '/', '\\');
+    std::string previous = ReadFileBytes(SettingsFile());
+    ASSERT_TRUE(WriteFileBytes(SettingsFile(), "[TavrinAMorvestDaybook]\r\nApplicationPath = " +
+                                                   directory + "\r\nAnimationSpeed = " + speed));
+    RunFullScreen();
+    FreeMainProgram();
+    UseResourcesOf(TAVRIN_MORVEST_FILE);
+    previous.empty() ? (void)DeleteFileA(SettingsFile().c_str())
+                     : (void)WriteFileBytes(SettingsFile(), previous);
+    DrainMessages();
+}
+
 // The real full-screen saver, with the daybook and database the settings name, at the fastest
 // speed for three minutes (TAVRIN_SAVER_SECONDS to choose another time): once warmed up, the
 // GDI objects and the memory it holds stay where they were while the panel keeps moving, and
 // everything comes back when it ends.
 TEST_F(Handles, TheSaverAtItsFastestKeepsItsObjectsAndMemoryFlatForMinutes) {
-    std::string daybook = TAVRIN_MORVEST_FILE;
-    std::string directory = daybook.substr(0, daybook.find_last_of("/\\") + 1);
-    for (char& c : directory)
-        c = c == '/' ? '\\' : c;
-    std::string settingsFile = SettingsFile();
-    std::string previous = ReadFileBytes(settingsFile);
-    ASSERT_TRUE(WriteFileBytes(settingsFile, "[TavrinAMorvestDaybook]\r\nApplicationPath = " +
-                                                 directory + "\r\nAnimationSpeed = 10\r\n"));
     const char* chosen = getenv("TAVRIN_SAVER_SECONDS");
     DWORD seconds = chosen != nullptr ? strtoul(chosen, nullptr, 10) : 180;
     size_t before = 0;
@@ -151,15 +165,9 @@ TEST_F(Handles, TheSaverAtItsFastestKeepsItsObjectsAndMemoryFlatForMinutes) {
         SaverSamples.clear();
         SaverRunEnd = GetTickCount() + run * 1000;
         UINT_PTR sampler = SetTimer(nullptr, 0, run == 1 ? 500 : 5000, SampleSaver);
-        RunFullScreen();
+        RunSaverHere("10");
         KillTimer(nullptr, sampler);
-        FreeMainProgram();
-        UseResourcesOf(TAVRIN_MORVEST_FILE);
-        DrainMessages();
     }
-    previous.empty() ? (void)DeleteFileA(settingsFile.c_str())
-                     : (void)WriteFileBytes(settingsFile, previous);
-    DrainMessages();
 
     ASSERT_GE(SaverSamples.size(), seconds / 5 - 1) << "the saver ended early";
     const SaverSample& warm = SaverSamples[SaverSamples.size() / 4];
@@ -176,6 +184,32 @@ TEST_F(Handles, TheSaverAtItsFastestKeepsItsObjectsAndMemoryFlatForMinutes) {
     EXPECT_EQ(FreeGdiSlots(), before);
     printf("%lu s at speed 10: private bytes %zu after warming up, %zu at the end\n", seconds,
            warm.privateBytes, last.privateBytes);
+}
+
+// While the system has the display off the panel rests; dimmed or back on, it moves again.
+TEST_F(Handles, TheSaversPanelRestsWhileTheDisplayIsOff) {
+    std::thread display([] {
+        HWND saver = nullptr, panel = nullptr;
+        WaitUntil(
+            [&] {
+                return (panel =
+                            FindWindowExA(saver = FindWindowA("WindowsScreenSaverClass", nullptr),
+                                          nullptr, "TavrinSaverMoving", nullptr));
+            },
+            10000);
+        for (DWORD state : {0, 2, 0, 1}) { // off, dimmed, off, on: as each setting tells it
+            struct {
+                uint8_t setting[16];
+                DWORD length, state;
+            } notice = {{}, 4, state};
+            memcpy(notice.setting, DisplayPowerSettings[state & 1], 16);
+            SendMessageA(saver, WM_POWERBROADCAST, 0x8013, reinterpret_cast<LPARAM>(&notice));
+            EXPECT_EQ(MovesWithin(panel, 500), state != 0) << state;
+        }
+        PostMessageA(saver, WM_CLOSE, 0, 0);
+    });
+    RunSaverHere("10");
+    display.join();
 }
 
 } // namespace

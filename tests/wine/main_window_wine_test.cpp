@@ -15,6 +15,7 @@
 #include "pictures/picture_draw_win.h"
 #include "pictures/tints.h"
 #include "resource.h"
+#include "saver/saver_win.h"
 #include "settings/settings.h"
 #include "tests/core/test_files.h"
 #include "tests/wine/wine_fixtures.h"
@@ -277,25 +278,37 @@ TEST_F(MainWindowTest, AHundredWindowsOpenedAndClosedLeaveNoObjectBehind) {
 }
 
 TEST_F(MainWindowTest, TheClockTickMovesOnToANewDay) {
-    // The window is left open over midnight: one tick before it, one at it.
-    ClockTick(window_, Moment(2002, 7, 4, 23, 59, 59));
-    EXPECT_EQ(Text(IDC_MAIN_DATE), "July 4, 2002");
-    EXPECT_EQ(Text(IDC_MAIN_WEEKDAY), "Thursday");
-    EXPECT_EQ(Text(IDC_MAIN_TIME), "11:59 pm");
-    EXPECT_EQ(Text(IDC_MAIN_ENTRY), "Fourth\nof July");
-    ClockTick(window_, Moment(2002, 7, 5, 0, 0, 0));
-    DayDate fifth = {2002, 5, 7};
-    EXPECT_TRUE(SameDayDate(ShownDate, fifth));
-    EXPECT_EQ(ShownPictureId, GetPictureId(&fifth));
-    EXPECT_EQ(Text(IDC_MAIN_DATE), "July 5, 2002");
-    EXPECT_EQ(Text(IDC_MAIN_WEEKDAY), "Friday");
-    EXPECT_EQ(Text(IDC_MAIN_TIME), "12:00 am");
-    EXPECT_EQ(Text(IDC_MAIN_ENTRY), "Small print");
-    // The real timer ticks at the real moment: back to today.
-    SendMessageA(window_, WM_TIMER, TIMER_CLOCK, 0);
-    DayDate today = TodayDate();
-    EXPECT_TRUE(SameDayDate(ShownDate, today));
-    EXPECT_EQ(ShownPictureId, GetPictureId(&today));
+    // The main window and the saver's panel, each left open over a minute and a midnight.
+    HWND panel = CreatePanel(window_);
+    for (HWND window : {window_, panel}) {
+        auto tick = [&](const struct tm& now) {
+            window == panel ? FollowClock(panel, now) : ClockTick(window_, now);
+        };
+        auto text = [window](int id) { return ControlText(window, id); };
+        for (int minute : {58, 59}) {
+            tick(Moment(2002, 7, 4, 23, minute, 59));
+            EXPECT_EQ(text(IDC_MAIN_TIME), "11:" + std::to_string(minute) + " pm");
+            EXPECT_EQ(text(IDC_MAIN_DATE), "July 4, 2002");
+            EXPECT_EQ(text(IDC_MAIN_WEEKDAY), "Thursday");
+            EXPECT_EQ(text(IDC_MAIN_ENTRY), "Fourth\nof July");
+        }
+        tick(Moment(2002, 7, 5, 0, 0, 0));
+        DayDate fifth = {2002, 5, 7};
+        EXPECT_TRUE(SameDayDate(ShownDate, fifth));
+        EXPECT_EQ(ShownPictureId, GetPictureId(&fifth));
+        EXPECT_EQ(text(IDC_MAIN_DATE), "July 5, 2002");
+        EXPECT_EQ(text(IDC_MAIN_WEEKDAY), "Friday");
+        EXPECT_EQ(text(IDC_MAIN_TIME), "12:00 am");
+        EXPECT_EQ(text(IDC_MAIN_ENTRY), "Small print");
+        // The window's own tick comes at the real moment: back to today.
+        window == panel ? SendMessageA(panel, WM_SAVER_CLOCK_TICK, 0, 0)
+                        : SendMessageA(window_, WM_TIMER, TIMER_CLOCK, 0);
+        DayDate today = TodayDate();
+        EXPECT_TRUE(SameDayDate(ShownDate, today));
+        EXPECT_EQ(ShownPictureId, GetPictureId(&today));
+    }
+    DestroyPanel(window_);
+    DrainMessages(); // the panel's end asks the saver's loop to end
 }
 
 TEST_F(MainWindowTest, ControlsAreTintedOnBlackAndExitClosesTheWindow) {

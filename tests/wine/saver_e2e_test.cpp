@@ -53,13 +53,9 @@ class SaverTest : public InstalledPrograms {
     }
 };
 
-POINT PlaceOf(HWND window) {
-    RECT place;
-    GetWindowRect(window, &place);
-    return POINT{place.left, place.top};
-}
-
-TEST_F(SaverTest, AMissingDaybookIsReportedAndTheFileStaysAsItWas) {
+// Without the daybook, full screen still blanks the screen, with no panel and no message; setup
+// and the password change report it. The exit code is 0 and the settings file stays as it was.
+TEST_F(SaverTest, WithoutTheDaybookFullScreenIsBlackAndOtherModesReportIt) {
     // An empty path leaves the name to the system's search, which starts beside the saver.
     for (const char* path : {"C:\\nowhere\\", ""}) {
         if (path[0] == '\0')
@@ -67,12 +63,18 @@ TEST_F(SaverTest, AMissingDaybookIsReportedAndTheFileStaysAsItWas) {
         ASSERT_TRUE(WriteFileBytes(SettingsFile(), "[TavrinAMorvestDaybook]\r\n" + SaverRows(path) +
                                                        "AnimationSpeed = 40\r\n"));
         std::string before = SettingsText();
-        Start("/s");
-        HWND box = WaitForWindow("#32770", "Message");
-        ASSERT_NE(box, nullptr) << path;
-        EXPECT_EQ(ControlText(box, 0xFFFF), "Error loading libraries");
-        EXPECT_EQ(PostAndWaitForExit(box, WM_COMMAND, IDOK), 0u);
-        EXPECT_EQ(SettingsText(), before);
+        for (const char* mode : {"/c", "/a", "/s"}) {
+            SCOPED_TRACE(std::string(path) + " " + mode);
+            Start(mode);
+            bool full = mode[1] == 's';
+            HWND window = WaitForWindow(full ? "WindowsScreenSaverClass" : "#32770",
+                                        full ? nullptr : "Message");
+            ASSERT_NE(window, nullptr);
+            EXPECT_EQ(ControlText(window, 0xFFFF), full ? "" : "Error loading libraries");
+            EXPECT_EQ(FindWindowExA(window, nullptr, "TavrinSaverMoving", nullptr), nullptr);
+            EXPECT_EQ(PostAndWaitForExit(window, full ? WM_KEYDOWN : WM_COMMAND, IDOK), 0u);
+            EXPECT_EQ(SettingsText(), before);
+        }
     }
 }
 
@@ -88,6 +90,10 @@ TEST_F(SaverTest, ModesWithoutAWindowRewriteTheFileAsTheSaverAndLeaveLastTime) {
 }
 
 TEST_F(SaverTest, FullScreenShowsThePanelStepByStepAlongTheOrbitAndParksThePointer) {
+    ASSERT_TRUE(PutSettings("AnimationSpeed = 40\r\nStayOnTop = 1\r\nShowStartupWindow = 0\r\n"));
+    RunningProgram daybook;
+    ASSERT_TRUE(daybook.Start(Installed("morvest.exe"), "", Directory));
+    ASSERT_NE(daybook.WaitForWindow("TavrinApplication"), nullptr);
     SetCursorPos(100, 120);
     HWND panel;
     HWND saver = StartFullScreen(&panel);
@@ -95,11 +101,20 @@ TEST_F(SaverTest, FullScreenShowsThePanelStepByStepAlongTheOrbitAndParksThePoint
     ASSERT_NE(panel, nullptr);
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     RECT frame, panelFrame;
-    GetWindowRect(saver, &frame);
-    EXPECT_TRUE(frame.left == 0 && frame.top == 0 && frame.right == width &&
-                frame.bottom == height);
+    GetWindowRect(saver, &frame); // every monitor: the primary screen's size when there is one
+    EXPECT_TRUE(frame.left == GetSystemMetrics(SM_XVIRTUALSCREEN) &&
+                frame.top == GetSystemMetrics(SM_YVIRTUALSCREEN) &&
+                frame.right - frame.left == GetSystemMetrics(SM_CXVIRTUALSCREEN) &&
+                frame.bottom - frame.top == GetSystemMetrics(SM_CYVIRTUALSCREEN));
     EXPECT_TRUE(WaitUntil( // made topmost right after it appears
         [saver] { return (GetWindowLongA(saver, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 3000));
+    EXPECT_FALSE(WaitUntil( // and the daybook, kept on top, stays under it
+        [&] {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(WindowFromPoint({width / 2, height / 2}), &owner);
+            return owner != program_.id();
+        },
+        3000));
     GetWindowRect(panel, &panelFrame);
     EXPECT_EQ(panelFrame.right - panelFrame.left, 760);
     EXPECT_EQ(panelFrame.bottom - panelFrame.top, 520);
@@ -146,6 +161,28 @@ TEST_F(SaverTest, FullScreenShowsThePanelStepByStepAlongTheOrbitAndParksThePoint
     ExpectWrittenBySaver(SettingsText());
 }
 
+// A second monitor, right of the primary one in the two-monitor run, goes black behind the saver
+// whatever it showed, and a move of the pointer there ends the saver.
+TEST_F(SaverTest, ASecondMonitorIsCoveredAndAMoveThereEndsTheSaver) {
+    if (GetSystemMetrics(SM_CMONITORS) < 2)
+        GTEST_SKIP() << "one monitor";
+    POINT there = {GetSystemMetrics(SM_CXSCREEN) + 100, 100};
+    HWND shown = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, there.x - 50, 50, 100, 100,
+                                 nullptr, nullptr, nullptr, nullptr);
+    HDC screen = GetDC(nullptr);
+    auto black = [&] { return GetPixel(screen, there.x, there.y) == RGB(0, 0, 0); };
+    EXPECT_TRUE(WaitUntil([&] { return UpdateWindow(shown) && !black(); }, 3000));
+    HWND panel;
+    HWND saver = StartFullScreen(&panel);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return WindowFromPoint(there) == saver && black(); }, 3000));
+    ReleaseDC(nullptr, screen);
+    SetCursorPos(there.x, there.y);
+    SetCursorPos(there.x + 1, there.y);
+    EXPECT_EQ(WaitForExit(), 1u);
+    DestroyWindow(shown);
+}
+
 TEST_F(SaverTest, PressesAndMovesEndTheSaverButReleasesAndTheCloseCommandDoNot) {
     struct {
         const char* what;
@@ -162,6 +199,7 @@ TEST_F(SaverTest, PressesAndMovesEndTheSaverButReleasesAndTheCloseCommandDoNot) 
         {"click on the panel", WM_LBUTTONDOWN, MK_LBUTTON, true, true},
         {"right button", WM_RBUTTONDOWN, MK_RBUTTON, false, true},
         {"a one-pixel move", 0, 0, false, true},
+        {"monitors came or went", WM_DISPLAYCHANGE, 32, false, true},
     };
     for (const auto& input : inputs) {
         SCOPED_TRACE(input.what);
@@ -217,10 +255,7 @@ TEST_F(SaverTest, ARefusedPasswordLetsThePanelMoveOnAndTheNextInputEndsTheSaver)
     PostMessageA(saver, WM_KEYDOWN, 'A', 0);
     Sleep(600);
     EXPECT_EQ(WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
-    POINT before = PlaceOf(panel);
-    Sleep(300);
-    POINT after = PlaceOf(panel);
-    EXPECT_TRUE(before.x != after.x || before.y != after.y); // moving on after the refusal
+    EXPECT_TRUE(MovesWithin(panel, 300)); // moving on after the refusal
     EXPECT_EQ(PressAKey(saver), 1u);
 
     std::string calls = ReadFileBytes(log);
@@ -234,12 +269,16 @@ TEST_F(SaverTest, ARefusedPasswordLetsThePanelMoveOnAndTheNextInputEndsTheSaver)
     SetEnvironmentVariableA("TAVRIN_PASSWORD_LOG", nullptr);
 }
 
+// The preview draws the saver's own picture: without the daybook it still runs, and ends with 0.
 TEST_F(SaverTest, ThePreviewFillsTheBoxItIsGivenWithoutAPanel) {
-    for (const char* form : {"/p %u", "/p:%u", "/P%u"}) {
+    for (const char* form : {"/p %u", "/p:%u", "/P%u", "/p %u without the daybook"}) {
+        bool daybook = strchr(form, 'w') == nullptr;
+        if (!daybook)
+            DeleteFileA(Installed("morvest.exe").c_str());
         HWND box = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 152, 112,
                                    nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(box, nullptr);
-        char arguments[32];
+        char arguments[64];
         snprintf(arguments, sizeof arguments, form,
                  static_cast<unsigned>(reinterpret_cast<uintptr_t>(box)));
         Start(arguments);
@@ -259,7 +298,7 @@ TEST_F(SaverTest, ThePreviewFillsTheBoxItIsGivenWithoutAPanel) {
         EXPECT_EQ(FindWindowA("TavrinSaverMoving", nullptr), nullptr);
         EXPECT_EQ(FindWindowA("WindowsScreenSaverClass", nullptr), nullptr);
         DestroyWindow(box); // as the Display settings do, with the preview in it
-        EXPECT_EQ(WaitForExit(), 1u) << arguments;
+        EXPECT_EQ(WaitForExit(), daybook ? 1u : 0u) << arguments;
     }
 }
 

@@ -127,6 +127,18 @@ DRAWITEMSTRUCT Canvas::DrawItem(int controlId, HWND control) const {
     return item;
 }
 
+POINT PlaceOf(HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    return POINT{place.left, place.top};
+}
+
+bool MovesWithin(HWND window, DWORD milliseconds) {
+    POINT was = PlaceOf(window);
+    return WaitUntil([&] { return PlaceOf(window).x != was.x || PlaceOf(window).y != was.y; },
+                     milliseconds);
+}
+
 const TemplateControl* DialogTemplate::Control(int id) const {
     for (const TemplateControl& control : controls)
         if (control.id == id)

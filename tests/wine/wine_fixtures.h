@@ -54,6 +54,10 @@ class Canvas {
     uint32_t* pixels_ = nullptr;
 };
 
+// The top-left corner of a window, on the screen, and whether it moves within the time given.
+POINT PlaceOf(HWND window);
+bool MovesWithin(HWND window, DWORD milliseconds);
+
 // A dialog template as a program stores it (the classic DIALOG form).
 struct TemplateControl {
     DWORD style, extendedStyle;
