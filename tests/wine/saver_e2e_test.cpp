@@ -90,11 +90,22 @@ TEST_F(SaverTest, ModesWithoutAWindowRewriteTheFileAsTheSaverAndLeaveLastTime) {
 }
 
 TEST_F(SaverTest, FullScreenShowsThePanelStepByStepAlongTheOrbitAndParksThePointer) {
-    ASSERT_TRUE(PutSettings("AnimationSpeed = 40\r\nStayOnTop = 1\r\nShowStartupWindow = 0\r\n"));
+    // No display check from the daybook on a palette display: its default button would take the
+    // pointer.
+    ASSERT_TRUE(PutSettings("AnimationSpeed = 40\r\nStayOnTop = 1\r\n"
+                            "ShowStartupWindow = 0\r\nShowDriverMessage = 0\r\n"));
     RunningProgram daybook;
     ASSERT_TRUE(daybook.Start(Installed("morvest.exe"), "", Directory));
     ASSERT_NE(daybook.WaitForWindow("TavrinApplication"), nullptr);
+    // The saver keeps the pointer's place to put it back: let the move settle first (X11 reads
+    // back a new place only after a moment).
     SetCursorPos(100, 120);
+    ASSERT_TRUE(WaitUntil(
+        [] {
+            POINT at;
+            return GetCursorPos(&at) && at.x == 100 && at.y == 120;
+        },
+        2000));
     HWND panel;
     HWND saver = StartFullScreen(&panel);
     ASSERT_NE(saver, nullptr);
