@@ -147,8 +147,8 @@ void ClockTick(HWND window, const struct tm& now) {
 }
 
 // A running screen saver must stay above every window: the daybook takes the top again once it
-// has ended. Wine leaves the system's answer unwritten; there the full-screen window class that
-// savers use tells it.
+// has ended. Wine answers "not running" even while a saver of another process runs; there the
+// visible full-screen window of the class that savers use tells it.
 static bool ScreenSaverRunning() {
     BOOL running = FALSE;
     if (SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0) && running)

@@ -61,25 +61,13 @@ TEST_F(DaybookTest, AFirstRunShowsTodayAndWritesACompleteSettingsFile) {
 // With the system set to Windows 10, the daybook is told the true version (its manifest names
 // Windows 10; a program without one would be told 6.2).
 TEST_F(DaybookTest, SystemInformationTellsTheTrueWindowsVersion) {
-    HKEY wine;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine", 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &wine, nullptr),
-              ERROR_SUCCESS);
-    char before[32] = "";
-    DWORD size = sizeof before;
-    bool hadVersion = RegQueryValueExA(wine, "Version", nullptr, nullptr,
-                                       reinterpret_cast<BYTE*>(before), &size) == ERROR_SUCCESS;
-    RegSetValueExA(wine, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win10"), 6);
+    UserValue windowsVersion("Software\\Wine", "Version");
+    windowsVersion.SetText("win10");
     HWND window = Open();
     if (window != nullptr)
         PostMessageA(window, WM_COMMAND, CMD_SYSTEM_INFORMATION, 0);
     HWND box = WaitForWindow("#32770", "System Information");
     std::string version = box != nullptr ? ControlText(box, IDC_SYSINFO_VERSION) : "(no box)";
-    if (hadVersion)
-        RegSetValueExA(wine, "Version", 0, REG_SZ, reinterpret_cast<BYTE*>(before), size);
-    else
-        RegDeleteValueA(wine, "Version");
-    RegCloseKey(wine);
     EXPECT_EQ(version.substr(0, 4), "10.0") << version;
 }
 

@@ -354,27 +354,17 @@ TEST(DarkCaption, IsAskedOfTheWindowManagerAndFollowsTheAppsTheme) {
     EXPECT_TRUE(AskForDarkCaption(nullptr, RecordAttribute));
     EXPECT_TRUE(AskedAttribute == 20 && AskedValue == TRUE);
     EXPECT_FALSE(AskForDarkCaption(nullptr, nullptr));
-    HKEY personalize;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER,
-                              "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
-                              0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &personalize, nullptr),
-              ERROR_SUCCESS);
-    auto setTheme = [personalize](DWORD theme) {
-        RegSetValueExA(personalize, "AppsUseLightTheme", 0, REG_DWORD,
-                       reinterpret_cast<const BYTE*>(&theme), sizeof theme);
-    };
     DWORD value = 1;
     bool hadValue = ReadAppsUseLightTheme(&value);
-    for (DWORD theme : {0u, 1u}) {
-        setTheme(theme);
-        DWORD read = 7;
-        EXPECT_TRUE(ReadAppsUseLightTheme(&read) && read == theme) << theme;
+    {
+        UserValue theme("Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                        "AppsUseLightTheme");
+        for (DWORD set : {0u, 1u}) {
+            theme.Set(REG_DWORD, &set, sizeof set);
+            DWORD read = 7;
+            EXPECT_TRUE(ReadAppsUseLightTheme(&read) && read == set) << set;
+        }
     }
-    if (hadValue)
-        setTheme(value);
-    else
-        RegDeleteValueA(personalize, "AppsUseLightTheme");
-    RegCloseKey(personalize);
     DWORD read = 7;
     EXPECT_EQ(ReadAppsUseLightTheme(&read), hadValue);
 }

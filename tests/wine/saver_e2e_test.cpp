@@ -247,21 +247,16 @@ TEST_F(SaverTest, ARefusedPasswordLetsThePanelMoveOnAndTheNextInputEndsTheSaver)
     std::string log = std::string(temporary) + "tavrin-password.log";
     DeleteFileA(log.c_str());
     SetEnvironmentVariableA("TAVRIN_PASSWORD_LOG", log.c_str());
-    HKEY desktop;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
-                              KEY_ALL_ACCESS, nullptr, &desktop, nullptr),
-              ERROR_SUCCESS);
+    UserValue usePassword("Control Panel\\Desktop", "ScreenSaveUsePassword");
     // Windows keeps the switch as text: "0" asks for nothing, though its bytes are not zero.
-    RegSetValueExA(desktop, "ScreenSaveUsePassword", 0, REG_SZ, reinterpret_cast<const BYTE*>("0"),
-                   2);
+    usePassword.SetText("0");
     HWND panel;
     HWND saver = StartFullScreen(&panel);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(PressAKey(saver), 1u);
     EXPECT_EQ(GetFileAttributesA(log.c_str()), INVALID_FILE_ATTRIBUTES);
 
-    RegSetValueExA(desktop, "ScreenSaveUsePassword", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"),
-                   2);
+    usePassword.SetText("1");
     saver = StartFullScreen(&panel);
     ASSERT_NE(panel, nullptr);
     Sleep(300);
@@ -275,8 +270,6 @@ TEST_F(SaverTest, ARefusedPasswordLetsThePanelMoveOnAndTheNextInputEndsTheSaver)
     calls.erase(std::remove(calls.begin(), calls.end(), '\r'), calls.end());
     std::string expected = component + "\n" + component + "\n";
     EXPECT_EQ(_stricmp(calls.c_str(), expected.c_str()), 0) << calls;
-    RegDeleteValueA(desktop, "ScreenSaveUsePassword");
-    RegCloseKey(desktop);
     DeleteFileA(component.c_str());
     DeleteFileA(log.c_str());
     SetEnvironmentVariableA("TAVRIN_PASSWORD_LOG", nullptr);

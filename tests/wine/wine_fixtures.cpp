@@ -465,6 +465,28 @@ std::string DefaultValue(HKEY root, const char* key) {
 }
 } // namespace
 
+UserValue::UserValue(const char* key, const char* name) : name_(name) {
+    RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
+    DWORD size = 0;
+    had_ = RegQueryValueExA(key_, name, nullptr, &type_, nullptr, &size) == ERROR_SUCCESS;
+    before_.resize(size);
+    if (had_ && size > 0)
+        RegQueryValueExA(key_, name, nullptr, &type_, before_.data(), &size);
+}
+
+UserValue::~UserValue() {
+    if (had_)
+        RegSetValueExA(key_, name_.c_str(), 0, type_, before_.data(),
+                       static_cast<DWORD>(before_.size()));
+    else
+        RegDeleteValueA(key_, name_.c_str());
+    RegCloseKey(key_);
+}
+
+void UserValue::Set(DWORD type, const void* data, DWORD size) {
+    RegSetValueExA(key_, name_.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+}
+
 FakeBrowser::FakeBrowser() {
     previousType_ = DefaultValue(HKEY_CLASSES_ROOT, ".htm");
     char directory[MAX_PATH];

@@ -176,6 +176,25 @@ std::string ControlText(HWND window, int id);
 // Every control that acts is a Tab stop; every picture button has a name (its text, never drawn).
 void ExpectKeyboardReachAndNames(HWND window);
 
+// A value of the current user's registry that a test sets; it is put back as it was, or removed,
+// when this object goes.
+class UserValue {
+  public:
+    UserValue(const char* key, const char* name);
+    ~UserValue();
+    void Set(DWORD type, const void* data, DWORD size);
+    void SetText(const std::string& text) {
+        Set(REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+    }
+
+  private:
+    HKEY key_ = nullptr;
+    std::string name_;
+    bool had_ = false;
+    DWORD type_ = 0;
+    std::vector<BYTE> before_;
+};
+
 // A stand-in browser registered for ".htm" in this prefix, at a path of the test's choosing; it
 // records the command line it is started with. The previous association comes back at the end.
 class FakeBrowser {
