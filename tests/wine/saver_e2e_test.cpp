@@ -90,15 +90,13 @@ TEST_F(SaverTest, ModesWithoutAWindowRewriteTheFileAsTheSaverAndLeaveLastTime) {
 }
 
 TEST_F(SaverTest, FullScreenShowsThePanelStepByStepAlongTheOrbitAndParksThePointer) {
-    // No display check from the daybook on a palette display: its default button would take the
-    // pointer.
+    // The daybook shows no display check on a palette display: nothing but the saver is to act on
+    // the pointer.
     ASSERT_TRUE(PutSettings("AnimationSpeed = 40\r\nStayOnTop = 1\r\n"
                             "ShowStartupWindow = 0\r\nShowDriverMessage = 0\r\n"));
-    RunningProgram daybook;
-    ASSERT_TRUE(daybook.Start(Installed("morvest.exe"), "", Directory));
-    ASSERT_NE(daybook.WaitForWindow("TavrinApplication"), nullptr);
-    // The saver keeps the pointer's place to put it back: let the move settle first (X11 reads
-    // back a new place only after a moment).
+    // The saver keeps the pointer's place to put it back: the move is made before the daybook
+    // starts, so that the X server has it by the time the saver asks (a new place reaches X only
+    // later).
     SetCursorPos(100, 120);
     ASSERT_TRUE(WaitUntil(
         [] {
@@ -106,6 +104,9 @@ TEST_F(SaverTest, FullScreenShowsThePanelStepByStepAlongTheOrbitAndParksThePoint
             return GetCursorPos(&at) && at.x == 100 && at.y == 120;
         },
         2000));
+    RunningProgram daybook;
+    ASSERT_TRUE(daybook.Start(Installed("morvest.exe"), "", Directory));
+    ASSERT_NE(daybook.WaitForWindow("TavrinApplication"), nullptr);
     HWND panel;
     HWND saver = StartFullScreen(&panel);
     ASSERT_NE(saver, nullptr);
