@@ -88,15 +88,19 @@ HWND OpenTestMainWindow();
 void CloseTestMainWindow(HWND window);
 
 // Waits on a thread of its own for a window of this process to appear and then acts on it, so
-// that a test can drive a modal dialog that the test's own thread is running.
+// that a test can drive a modal dialog that the test's own thread is running. A watchdog: when
+// the modal call has not come back a few seconds after the action (or when no such window came),
+// the windows opened since are closed and the test fails with their captions and texts; if they
+// cannot be closed, the test program ends at once rather than hang until its timeout.
 class WhenWindowAppears {
   public:
     WhenWindowAppears(const char* className, const char* title, std::function<void(HWND)> act);
-    ~WhenWindowAppears(); // waits for the action to finish
-    bool Acted();         // waits too; false when no such window appeared within 20 seconds
+    ~WhenWindowAppears(); // the modal call is over: waits for the action to finish
+    bool Acted();         // the same; false when no such window appeared
 
   private:
     std::thread thread_;
+    HANDLE returned_;
     bool acted_ = false;
 };
 
