@@ -75,7 +75,7 @@ TEST_F(DaybookTest, OncePerDayEndsASecondStartSilentlyUnlessNoTimeoutIsGiven) {
     char now[TimeTextLength + 1];
     CurrentTimeText(now);
     ASSERT_TRUE(
-        PutSettings("OncePerDay = 1\r\nDelayTime = 30\r\nLastTime = " + std::string(now) + "\r\n"));
+        PutSettings("OncePerDay = 1\r\nDelayTime = 2\r\nLastTime = " + std::string(now) + "\r\n"));
     std::string before = SettingsText();
     Start("");
     EXPECT_EQ(WaitForExit(), 0u);
@@ -83,7 +83,7 @@ TEST_F(DaybookTest, OncePerDayEndsASecondStartSilentlyUnlessNoTimeoutIsGiven) {
 
     HWND window = Open("/notimeout");
     ASSERT_NE(window, nullptr);
-    Sleep(2500); // past more than one clock tick: "/NOTIMEOUT" also stops the auto-close
+    Sleep(3500); // past the delay: "/NOTIMEOUT" also stops the auto-close
     EXPECT_EQ(WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
     EXPECT_EQ(Exit(window), 1u);
 }

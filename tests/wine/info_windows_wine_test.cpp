@@ -321,6 +321,33 @@ TEST(RegistryText, TheWindowsNtKeyAnswersWhileALineIsStillEmpty) {
     }
 }
 
+// Every box the main window opens gives it back as it was: the day picture, disabled while the
+// calendar is open, enabled again, and the clock and stay-on-top timers running.
+TEST_F(InfoWindows, TheMainWindowComesBackFromEveryBoxItOpens) {
+    const struct {
+        int command;
+        const char* title;
+        int button;
+    } boxes[] = {// System Information leaves the timers alone: it comes before the others stop them
+                 {CMD_SYSTEM_INFORMATION, "System Information", IDOK},
+                 {CMD_CALENDAR, nullptr, IDOK},
+                 {CMD_ABOUT, "", IDOK},
+                 {CMD_SETUP, "Setup", IDCANCEL}};
+    HWND picture = GetDlgItem(window_, IDC_MAIN_PICTURE);
+    for (const auto& box : boxes) {
+        SCOPED_TRACE(box.command);
+        bool pictureEnabled = true;
+        ASSERT_TRUE(RunFromMainWindow(box.command, box.title, [&](HWND opened) {
+            pictureEnabled = IsWindowEnabled(picture) != FALSE;
+            PostMessageA(opened, WM_COMMAND, box.button, 0);
+        }));
+        EXPECT_EQ(pictureEnabled, box.command != CMD_CALENDAR);
+        EXPECT_TRUE(IsWindowEnabled(picture));
+        for (UINT_PTR timer : {TIMER_CLOCK, TIMER_STAY_ON_TOP}) // running if it can be stopped
+            EXPECT_TRUE(KillTimer(window_, timer)) << timer;
+    }
+}
+
 TEST_F(InfoWindows, SystemInformationShowsTheScreenItsColoursAndTheOwner) {
     HDC screen = GetDC(nullptr);
     int depth = GetDeviceCaps(screen, PLANES) * GetDeviceCaps(screen, BITSPIXEL);
