@@ -220,14 +220,16 @@ def check_map():
 
 
 def read_equivalents():
+    """(path, line number or None, line as written, line as mutated) of every listed mutant."""
     known = set()
     if os.path.exists(EQUIVALENT_FILE):
         with open(EQUIVALENT_FILE, encoding="utf-8") as table:
             for line in table:
-                if line.strip() and not line.startswith("#"):
-                    path, change = line.split(":", 1)
-                    old, new = change.split("#")[0].split("=>")
-                    known.add((path.strip(), old.strip(), new.strip()))
+                match = re.match(r"([\w/.]+)(?::(\d+))?: (.*?) => (.*?)\s+# ", line)
+                if match:
+                    number = int(match.group(2)) if match.group(2) else None
+                    known.add((match.group(1), number, match.group(3).strip(),
+                               match.group(4).strip()))
     return known
 
 
@@ -390,7 +392,8 @@ def main():
             if not layer.tests_pass(path):
                 caught += 1
                 verdict = "caught"
-            elif (path, old_line.strip(), lines[number].strip()) in equivalents:
+            elif {(path, n, old_line.strip(), lines[number].strip())
+                  for n in (None, number + 1)} & equivalents:
                 equivalent.append(shown)
                 verdict = "equivalent"
             else:

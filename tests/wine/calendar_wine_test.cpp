@@ -350,14 +350,17 @@ TEST(MonthGrid, DrawsTitleHeadsAndDaysWhereTheLayoutSays) {
     EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), font);
 
     const int base = GridBase(IsLargeFontDisplay());
-    auto lit = [&](int left, int top, int right, int bottom) {
+    auto lit = [&](int left, int top, int right, int bottom, uint32_t only = 0) {
         int count = 0;
         for (int y = top; y < bottom; ++y)
-            for (int x = left; x < right; ++x)
-                count += (pixels[y * width + x] & 0xFFFFFF) != 0;
+            for (int x = left; x < right; ++x) {
+                uint32_t colour = pixels[y * width + x] & 0xFFFFFF;
+                count += only != 0 ? colour == only : colour != 0;
+            }
         return count;
     };
-    EXPECT_GT(lit(base, 33, base + 150, 48), 0); // "February 2000" starts at base
+    EXPECT_GT(lit(base, 33, base + 150, 48), 0); // "February 2000" starts at base, in white
+    EXPECT_EQ(lit(base, 33, base + 150, 48, 0xFFFFFF), lit(base, 33, base + 150, 48));
     EXPECT_EQ(lit(base - 30, 33, base, 48), 0);
     for (int j = 0; j < 7; ++j) {
         int edge = base + 25 * j;

@@ -113,6 +113,7 @@ struct SaverSample {
     size_t gdiSlots;
     size_t privateBytes;
     int32_t orbitIndex;
+    bool clockRunning; // the panel's clock timer: stopped to see that it ran, then set again
 };
 std::vector<SaverSample> SaverSamples;
 DWORD SaverRunEnd;
@@ -126,7 +127,9 @@ size_t PrivateBytes() {
 }
 
 void CALLBACK SampleSaver(HWND, UINT, UINT_PTR, DWORD now) {
-    SaverSamples.push_back({FreeGdiSlots(), PrivateBytes(), OrbitIndex});
+    bool clock = SaverWindow != nullptr && KillTimer(SaverWindow, TIMER_SAVER_CLOCK) &&
+                 SetTimer(SaverWindow, TIMER_SAVER_CLOCK, 1000, nullptr);
+    SaverSamples.push_back({FreeGdiSlots(), PrivateBytes(), OrbitIndex, clock});
     if (static_cast<int32_t>(now - SaverRunEnd) >= 0 && SaverWindow != nullptr)
         DestroyWindow(SaverWindow); // as the first key press would
 }
@@ -176,6 +179,7 @@ TEST_F(Handles, TheSaverAtItsFastestKeepsItsObjectsAndMemoryFlatForMinutes) {
         SCOPED_TRACE(i);
         EXPECT_EQ(SaverSamples[i].gdiSlots, warm.gdiSlots);
         EXPECT_NE(SaverSamples[i].orbitIndex, SaverSamples[i - 1].orbitIndex) << "no step";
+        EXPECT_TRUE(SaverSamples[i].clockRunning);
     }
     // A leak of a few bytes a step shows: the run takes thousands of steps.
     ASSERT_GT(warm.privateBytes, 0u);

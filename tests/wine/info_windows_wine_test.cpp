@@ -171,13 +171,22 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         EXPECT_EQ(GetTextColor(dc), RGB(245, 245, 234));
         EXPECT_EQ(GetBkColor(dc), RGB(0, 0, 0));
         ReleaseDC(about, dc);
-        LOGFONTA font = {};
-        GetObjectA(
-            reinterpret_cast<HFONT>(SendDlgItemMessageA(about, IDC_ABOUT_TITLE, WM_GETFONT, 0, 0)),
-            sizeof font, &font);
-        EXPECT_STREQ(font.lfFaceName, "Times New Roman");
-        EXPECT_EQ(font.lfHeight, 32);
-        EXPECT_EQ(font.lfWeight, FW_BOLD);
+        const struct {
+            int id;
+            const char* face;
+            int height, weight;
+        } fonts[] = {{IDC_ABOUT_TITLE, "Times New Roman", 32, FW_BOLD},
+                     {IDC_ABOUT_COPYRIGHT, "ARIAL", 20, FW_BOLD},
+                     {IDC_ABOUT_WEB_PAGE, "ARIAL", 20, FW_BOLD},
+                     {IDC_ABOUT_SUPPORT, "ARIAL", 15, FW_NORMAL}};
+        for (const auto& f : fonts) {
+            LOGFONTA font = {};
+            GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(about, f.id, WM_GETFONT, 0, 0)),
+                       sizeof font, &font);
+            EXPECT_TRUE(_stricmp(font.lfFaceName, f.face) == 0 && font.lfHeight == f.height &&
+                        font.lfWeight == f.weight)
+                << f.id << " " << font.lfFaceName << " " << font.lfHeight;
+        }
 
         // The animation: a frame drawn and the next one different, only above 256 colours.
         Canvas first(30, 60), second(30, 60);
@@ -458,25 +467,42 @@ TEST_F(InfoWindows, TheDisplayCheckStoresItsBoxOnDoneOrEscapeAndHelpNeedsNoWarni
         EXPECT_EQ(ShowDriverMessage, c.stored) << c.clear << c.button;
     }
 
-    // Help opens the driver document straight away, even with the manual warning on.
+    // Help opens its document: the display check's straight away, even with the manual warning
+    // on; System Information's at its topic of the reference.
     std::string directory = "C:\\tavrin-info";
     CreateDirectoryA(directory.c_str(), nullptr);
     CreateDirectoryA((directory + "\\html").c_str(), nullptr);
-    ASSERT_TRUE(WriteFileBytes(directory + "\\html\\drivers.htm", "<html></html>"));
+    for (const char* page : {"drivers.htm", "referenc.htm"})
+        ASSERT_TRUE(WriteFileBytes(directory + "\\html\\" + page, "<html></html>"));
     lstrcpynA(ApplicationPath, (directory + "\\").c_str(), sizeof ApplicationPath);
-    WarnShowManual = 1;
     FakeBrowser browser;
     ASSERT_TRUE(browser.InstallIn(directory + "\\browser"));
-    std::string command;
-    WhenWindowAppears driver("#32770", "", [&](HWND box) {
-        PostMessageA(box, WM_COMMAND, IDC_DRIVER_HELP, 0);
-        command = browser.NextCommandLine();
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    });
-    ShowChangeDriverBox(window_);
-    ASSERT_TRUE(driver.Acted());
-    EXPECT_NE(command.find("C:\\tavrin-info\\html\\drivers.htm"), std::string::npos) << command;
-    EXPECT_EQ(command.find('#'), std::string::npos) << command;
+    const struct {
+        int command, help;
+        uint32_t warn;
+        const char* document;
+    } helps[] = {{0, IDC_DRIVER_HELP, 1, "drivers.htm"},
+                 {CMD_SYSTEM_INFORMATION, IDC_SYSINFO_HELP, 0, "referenc.htm#SysInfo"}};
+    for (const auto& help : helps) {
+        WarnShowManual = help.warn;
+        std::string command;
+        auto act = [&](HWND box) {
+            PostMessageA(box, WM_COMMAND, help.help, 0);
+            command = browser.NextCommandLine();
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        };
+        if (help.command == 0) {
+            WhenWindowAppears driver("#32770", "", act);
+            ShowChangeDriverBox(window_);
+            ASSERT_TRUE(driver.Acted());
+        } else {
+            ASSERT_TRUE(RunFromMainWindow(help.command, "System Information", act));
+        }
+        EXPECT_TRUE(command.size() > strlen(help.document) &&
+                    command.compare(command.size() - strlen(help.document), std::string::npos,
+                                    help.document) == 0)
+            << command;
+    }
 }
 
 TEST_F(InfoWindows, EachWindowOpenedAHundredTimesLeavesNoObjectBehind) {

@@ -244,6 +244,7 @@ class Documents : public SetupFromMainWindow {
 
 TEST_F(Documents, TheBrowserGetsTheDocumentWithItsAnchorOnOneQuotedLine) {
     WarnShowManual = 0;
+    bool shellLoaded = GetModuleHandleA("shell32.dll") != nullptr; // the opener frees what it loads
     for (const char* browserDirectory : {"C:\\tavrin-browser", "C:\\tavrin browser"}) {
         ASSERT_TRUE(browser_->InstallIn(browserDirectory));
         for (const char* program : {"C:\\tavrin-docs", "C:\\tavrin docs\\"}) {
@@ -266,6 +267,7 @@ TEST_F(Documents, TheBrowserGetsTheDocumentWithItsAnchorOnOneQuotedLine) {
             EXPECT_EQ(browser_->NextCommandLine(), start + "drivers.htm" + quote);
         }
     }
+    EXPECT_EQ(GetModuleHandleA("shell32.dll") != nullptr, shellLoaded);
 }
 
 TEST_F(Documents, F1OnThePageWarnsThenOpensTheReferenceAtSetup) {

@@ -429,6 +429,12 @@ static BOOL CALLBACK ExpectReachableAndNamed(HWND control, LPARAM) {
 
 void ExpectKeyboardReachAndNames(HWND window) {
     EnumChildWindows(window, ExpectReachableAndNamed, 0);
+    if (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)
+        return; // a page: the focus may be on its sheet's buttons
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    EXPECT_TRUE(IsChild(window, thread.hwndFocus)) << "no control of the window has the focus";
 }
 
 namespace {

@@ -177,7 +177,8 @@ class InstalledPrograms : public ::testing::Test {
 // The text of a control of a window of any process.
 std::string ControlText(HWND window, int id);
 
-// Every control that acts is a Tab stop; every picture button has a name (its text, never drawn).
+// Every control that acts is a Tab stop; every picture button has a name (its text, never drawn);
+// a window (not a page) has the focus on one of its controls.
 void ExpectKeyboardReachAndNames(HWND window);
 
 // A value of the current user's registry that a test sets; it is put back as it was, or removed,
