@@ -1,9 +1,25 @@
 // A stand-in for the system's screen-saver password component: each call is logged with the
 // path it was loaded from, to the file TAVRIN_PASSWORD_LOG names; the first call refuses and
-// every later one grants, as a user who mistypes once would.
+// every later one grants, as a user who mistypes once would. While it asks, the saver's messages
+// go on being handled for half a second, as under the system's own dialog, and the log says
+// whether the saver's panel moved meanwhile ("still" or "moved").
 #include <windows.h>
 
 #include <cstdio>
+
+static const char* PanelWhileAsking() {
+    HWND saver = FindWindowA("WindowsScreenSaverClass", nullptr);
+    HWND panel = FindWindowExA(saver, nullptr, "TavrinSaverMoving", nullptr);
+    RECT before = {}, after = {};
+    GetWindowRect(panel, &before);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 500; Sleep(10)) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+    }
+    GetWindowRect(panel, &after);
+    return EqualRect(&before, &after) ? "still" : "moved";
+}
 
 extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND) {
     char log[MAX_PATH], self[MAX_PATH] = "";
@@ -19,7 +35,7 @@ extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND) {
         return TRUE;
     fseek(file, 0, SEEK_END);
     bool first = ftell(file) == 0;
-    fprintf(file, "%s\n", self);
+    fprintf(file, "%s %s\n", self, PanelWhileAsking());
     fclose(file);
     return first ? FALSE : TRUE;
 }
