@@ -252,6 +252,18 @@ TEST_F(CalendarTest, KeysOnThePictureStepThroughTheDays) {
     }
 }
 
+// Painting the open calendar keeps nothing: no drawing surface is left taken between repaints.
+TEST_F(CalendarTest, RepaintsWhileOpenKeepNothing) {
+    ShowWindow(dialog_, SW_SHOWNOACTIVATE);
+    ExpectNothingLeftBehind(
+        "repaint",
+        [this] {
+            RedrawWindow(dialog_, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        },
+        3, 20);
+}
+
 TEST_F(CalendarTest, FebruaryHasItsLeapYearLength) {
     for (auto [year, length] : {std::pair{2000, 29}, {1900, 28}, {2100, 28}}) {
         SCOPED_TRACE(year);

@@ -20,6 +20,7 @@
 #include "dialogs/info_text.h"
 #include "dialogs/system_info_win.h"
 #include "pictures/picture_draw_win.h"
+#include "pictures/picture_format.h"
 #include "resource.h"
 #include "settings/settings.h"
 #include "tests/core/test_files.h"
@@ -108,6 +109,16 @@ TEST_F(InfoWindows, TheLogoShowsOnlyWhenTheSettingsAllowAndGoesOnAClick) {
         SendMessageA(logo, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0);
         EXPECT_EQ(GetTextColor(dc), RGB(255, 255, 241));
         ReleaseDC(logo, dc);
+        for (int id : {IDC_LOGO_PICTURE, IDC_LOGO_ANIMATION}) { // each the size of its picture
+            PictureResource picture;
+            PictureInfo info = {};
+            RECT client;
+            LoadPicture(ResourceModule,
+                        id == IDC_LOGO_PICTURE ? IDB_LOGO_PICTURE : IDB_LOGO_FIRST_FRAME, &picture);
+            ReadPackedBitmapInfo(picture.bits, picture.size, &info);
+            GetClientRect(GetDlgItem(logo, id), &client);
+            EXPECT_TRUE(client.right == info.width && client.bottom == info.height) << id;
+        }
         // The picture always; the animation only above 256 colours.
         EXPECT_GT(Drawn(logo, IDC_LOGO_PICTURE, 416, 169), 10000);
         EXPECT_EQ(Drawn(logo, IDC_LOGO_ANIMATION, 87, 47) > 0, ScreenColourDepth() > 8);
@@ -178,7 +189,8 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         } fonts[] = {{IDC_ABOUT_TITLE, "Times New Roman", 32, FW_BOLD},
                      {IDC_ABOUT_COPYRIGHT, "ARIAL", 20, FW_BOLD},
                      {IDC_ABOUT_WEB_PAGE, "ARIAL", 20, FW_BOLD},
-                     {IDC_ABOUT_SUPPORT, "ARIAL", 15, FW_NORMAL}};
+                     {IDC_ABOUT_SUPPORT, "ARIAL", 15, FW_NORMAL},
+                     {IDC_NOTICE_LINE, "ARIAL", 13, FW_DONTCARE}};
         for (const auto& f : fonts) {
             LOGFONTA font = {};
             GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(about, f.id, WM_GETFONT, 0, 0)),
