@@ -6,6 +6,7 @@
 
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -176,6 +177,13 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         EXPECT_EQ(strip.right - strip.left, client.right - 20);
         EXPECT_EQ(strip.bottom - strip.top, 15);
         EXPECT_EQ(ControlText(about, IDC_NOTICE_LINE), TEXT_MARKETER_NOTICE);
+        Canvas seen(strip.right - strip.left, 15); // the line as drawn, in its own colour
+        RedrawWindow(notice, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        HDC lineDc = GetDC(notice);
+        BitBlt(seen.dc(), 0, 0, strip.right - strip.left, 15, lineDc, 0, 0, SRCCOPY);
+        ReleaseDC(notice, lineDc);
+        std::vector<uint32_t> drawn = seen.Pixels();
+        EXPECT_GT(std::count(drawn.begin(), drawn.end(), 0x7A7A75u), 0);
         EXPECT_EQ(ControlText(about, IDC_ABOUT_SUPPORT), LoadText(IDS_SUPPORT_CONTACT));
         HDC dc = GetDC(about);
         SendMessageA(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0);

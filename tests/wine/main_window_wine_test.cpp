@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -311,6 +312,22 @@ TEST_F(MainWindowTest, TheClockTickMovesOnToANewDay) {
     DrainMessages(); // the panel's end asks the saver's loop to end
 }
 
+// The window's system menu ends with the context menu's commands, each under an id of its own.
+TEST_F(MainWindowTest, TheSystemMenuEndsWithTheContextMenusCommands) {
+    HMENU system = GetSystemMenu(window_, FALSE), context = CreateContextMenu();
+    int last = GetMenuItemCount(system) - 1;
+    std::set<UINT> ids;
+    for (int i = 0; i < 5; ++i) {
+        char mine[64] = "", theirs[64] = "";
+        GetMenuStringA(system, last - 4 + i, mine, sizeof mine, MF_BYPOSITION);
+        GetMenuStringA(context, i, theirs, sizeof theirs, MF_BYPOSITION);
+        EXPECT_STREQ(mine, theirs);
+        ids.insert(GetMenuItemID(system, last - 4 + i));
+    }
+    EXPECT_EQ(ids.size(), 5u);
+    DestroyMenu(context);
+}
+
 TEST_F(MainWindowTest, ControlsAreTintedOnBlackAndExitClosesTheWindow) {
     TintSelection = 12;
     HWND entry = GetDlgItem(window_, IDC_MAIN_ENTRY);
@@ -322,6 +339,10 @@ TEST_F(MainWindowTest, ControlsAreTintedOnBlackAndExitClosesTheWindow) {
     EXPECT_EQ(GetBkColor(dc), RGB(0, 0, 0));
     ReleaseDC(entry, dc);
 
+    SendMessageA(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0); // the system's own commands work
+    EXPECT_TRUE(IsIconic(window_));
+    SendMessageA(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsIconic(window_));
     SendMessageA(window_, WM_COMMAND, 9999, 0); // unknown commands are ignored
     EXPECT_TRUE(IsWindow(window_));
     SendMessageA(window_, WM_COMMAND, CMD_EXIT, 0);
