@@ -216,6 +216,12 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         item = second.DrawItem(IDC_ABOUT_ANIMATION);
         SendMessageA(about, WM_DRAWITEM, IDC_ABOUT_ANIMATION, reinterpret_cast<LPARAM>(&item));
         EXPECT_EQ(first.Pixels() != second.Pixels(), ScreenColourDepth() > 8);
+        for (int tick = 1; tick < IDB_ABOUT_FRAME_COUNT; ++tick) // and round to the first again
+            SendMessageA(about, WM_TIMER, TIMER_ABOUT_ANIMATION, 0);
+        Canvas again(30, 60);
+        item = again.DrawItem(IDC_ABOUT_ANIMATION);
+        SendMessageA(about, WM_DRAWITEM, IDC_ABOUT_ANIMATION, reinterpret_cast<LPARAM>(&item));
+        EXPECT_TRUE(again.Pixels() == first.Pixels());
         EXPECT_EQ(Changed(first, 0x808080) > 0, ScreenColourDepth() > 8);
         EXPECT_GT(Drawn(about, IDC_ABOUT_PICTURE, 124, 238), 10000);
         ExpectKeyboardReachAndNames(about);
