@@ -224,7 +224,7 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         EXPECT_TRUE(again.Pixels() == first.Pixels());
         EXPECT_EQ(Changed(first, 0x808080) > 0, ScreenColourDepth() > 8);
         EXPECT_GT(Drawn(about, IDC_ABOUT_PICTURE, 124, 238), 10000);
-        ExpectKeyboardReachAndNames(about);
+        ExpectDialogConventions(about);
 
         SendMessageA(about, WM_COMMAND, IDCANCEL, 0); // Escape does nothing
         PostMessageA(about, WM_COMMAND, IDC_ABOUT_CREDITS, 0);
@@ -233,6 +233,7 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         DWORD_PTR answer;
         SendMessageTimeoutA(box, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
         credits = ControlText(box, IDC_CREDITS_TEXT);
+        ExpectDialogConventions(box);
         SendMessageA(box, WM_COMMAND, IDCANCEL, 0); // nor here
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         aboutStayed = WaitUntilGone(box) && IsWindowVisible(about);
@@ -424,7 +425,7 @@ TEST_F(InfoWindows, SystemInformationShowsTheScreenItsColoursAndTheOwner) {
         EXPECT_EQ(ControlText(box, IDC_SYSINFO_VERSION), versionLine);
         EXPECT_EQ(ControlText(box, IDC_SYSINFO_OWNER), owner);
         EXPECT_EQ(ControlText(box, IDC_SYSINFO_ORGANIZATION), organisation);
-        ExpectKeyboardReachAndNames(box);
+        ExpectDialogConventions(box);
         PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
         closedByEscape = WaitUntilGone(box);
     }));
@@ -482,7 +483,7 @@ TEST_F(InfoWindows, TheDisplayCheckStoresItsBoxOnDoneOrEscapeAndHelpNeedsNoWarni
         bool checked = false;
         WhenWindowAppears driver("#32770", "", [&](HWND box) {
             checked = IsDlgButtonChecked(box, IDC_DRIVER_SHOW_AGAIN) == BST_CHECKED;
-            ExpectKeyboardReachAndNames(box);
+            ExpectDialogConventions(box);
             if (c.clear)
                 SendDlgItemMessageA(box, IDC_DRIVER_SHOW_AGAIN, BM_CLICK, 0, 0);
             PostMessageA(box, WM_COMMAND, c.button, 0);

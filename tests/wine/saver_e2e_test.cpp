@@ -342,7 +342,7 @@ TEST_F(SaverTest, SetupShowsTheSpeedOnlyOkEndsItAndAboutIsTheSaversOwn) {
         EXPECT_EQ(WaitForExit(500), static_cast<DWORD>(STILL_ACTIVE));
         EXPECT_TRUE(IsWindowVisible(setup));
         if (c.stored == std::string("5")) {
-            ExpectKeyboardReachAndNames(setup);
+            ExpectDialogConventions(setup);
             PostMessageA(setup, WM_COMMAND, IDC_SAVER_ABOUT, 0);
             HWND about = WaitForOwnedWindow(setup);
             ASSERT_NE(about, nullptr);

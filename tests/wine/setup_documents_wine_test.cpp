@@ -82,7 +82,7 @@ TEST_F(SetupPage, ThePageShowsEverySettingAndTheTintsInTableOrder) {
     TintSelection = 12;
     HWND page = OpenPage();
     ASSERT_NE(page, nullptr);
-    ExpectKeyboardReachAndNames(page);
+    ExpectDialogConventions(page);
     for (size_t i = 0; i < 6; ++i)
         EXPECT_EQ(IsDlgButtonChecked(page, BooleanControls[i]), values[i]) << BooleanControls[i];
     EXPECT_EQ(ControlText(page, IDC_SETUP_DELAY_TIME), "25");
@@ -281,7 +281,7 @@ TEST_F(Documents, F1OnThePageWarnsThenOpensTheReferenceAtSetup) {
         [&](HWND, HWND page) {
             WhenWindowAppears box("#32770", "Warning", [&](HWND box) {
                 warning = ControlText(box, IDC_WARNING_TEXT);
-                ExpectKeyboardReachAndNames(box);
+                ExpectDialogConventions(box);
                 SendMessageA(box, WM_COMMAND, IDCANCEL, 0);
                 SendMessageA(box, WM_COMMAND, IDC_WARNING_HELP, 0);
                 escapeIgnored = IsWindowVisible(box) != FALSE;

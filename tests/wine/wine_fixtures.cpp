@@ -427,7 +427,7 @@ static BOOL CALLBACK ExpectReachableAndNamed(HWND control, LPARAM) {
     return TRUE;
 }
 
-void ExpectKeyboardReachAndNames(HWND window) {
+void ExpectDialogConventions(HWND window) {
     EnumChildWindows(window, ExpectReachableAndNamed, 0);
     if (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)
         return; // a page: the focus may be on its sheet's buttons
@@ -435,6 +435,10 @@ void ExpectKeyboardReachAndNames(HWND window) {
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
     EXPECT_TRUE(IsChild(window, thread.hwndFocus)) << "no control of the window has the focus";
+    RECT frame;
+    GetWindowRect(window, &frame);
+    EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2);
+    EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2);
 }
 
 namespace {
