@@ -48,8 +48,10 @@ INT_PTR CALLBACK TemplateOnly(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
 }
 
-int Drawn(HWND window, int controlId, int width, int height) {
-    Canvas canvas(width, height);
+int Drawn(HWND window, int controlId, int width = 0, int height = 0) { // 0: the control's size
+    RECT client;
+    GetClientRect(GetDlgItem(window, controlId), &client);
+    Canvas canvas(width > 0 ? width : client.right, height > 0 ? height : client.bottom);
     DRAWITEMSTRUCT item = canvas.DrawItem(controlId, GetDlgItem(window, controlId));
     SendMessageA(window, WM_DRAWITEM, controlId, reinterpret_cast<LPARAM>(&item));
     return Changed(canvas, 0x808080);
@@ -384,6 +386,17 @@ TEST_F(InfoWindows, TheMainWindowComesBackFromEveryBoxItOpens) {
     }
 }
 
+// While a box is open the daybook's clock rests: a short DelayTime does not close it from under
+// the box.
+TEST_F(InfoWindows, TheClockRestsWhileABoxIsOpen) {
+    DelayTime = 1;
+    ASSERT_TRUE(RunFromMainWindow(CMD_ABOUT, "", [](HWND about) {
+        Sleep(2500);
+        PostMessageA(about, WM_COMMAND, IDOK, 0);
+    }));
+    EXPECT_TRUE(IsWindow(window_));
+}
+
 TEST_F(InfoWindows, SystemInformationShowsTheScreenItsColoursAndTheOwner) {
     HDC screen = GetDC(nullptr);
     int depth = GetDeviceCaps(screen, PLANES) * GetDeviceCaps(screen, BITSPIXEL);
@@ -426,6 +439,7 @@ TEST_F(InfoWindows, SystemInformationShowsTheScreenItsColoursAndTheOwner) {
         EXPECT_EQ(ControlText(box, IDC_SYSINFO_OWNER), owner);
         EXPECT_EQ(ControlText(box, IDC_SYSINFO_ORGANIZATION), organisation);
         ExpectDialogConventions(box);
+        EXPECT_GT(Drawn(box, IDC_SYSINFO_PICTURE), 1000);
         PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
         closedByEscape = WaitUntilGone(box);
     }));
@@ -483,6 +497,7 @@ TEST_F(InfoWindows, TheDisplayCheckStoresItsBoxOnDoneOrEscapeAndHelpNeedsNoWarni
         bool checked = false;
         WhenWindowAppears driver("#32770", "", [&](HWND box) {
             checked = IsDlgButtonChecked(box, IDC_DRIVER_SHOW_AGAIN) == BST_CHECKED;
+            EXPECT_GT(Drawn(box, IDC_DRIVER_PICTURE), 1000);
             ExpectDialogConventions(box);
             if (c.clear)
                 SendDlgItemMessageA(box, IDC_DRIVER_SHOW_AGAIN, BM_CLICK, 0, 0);

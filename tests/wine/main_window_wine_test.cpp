@@ -281,6 +281,10 @@ TEST_F(MainWindowTest, AHundredWindowsOpenedAndClosedLeaveNoObjectBehind) {
 TEST_F(MainWindowTest, TheClockTickMovesOnToANewDay) {
     // The main window and the saver's panel, each left open over a minute and a midnight.
     HWND panel = CreatePanel(window_);
+    RECT picture; // the panel's picture stands lower, as the panel has no caption
+    GetWindowRect(GetDlgItem(panel, IDC_MAIN_PICTURE), &picture);
+    MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&picture), 2);
+    EXPECT_EQ(picture.top, 91);
     for (HWND window : {window_, panel}) {
         auto tick = [&](const struct tm& now) {
             window == panel ? FollowClock(panel, now) : ClockTick(window_, now);
