@@ -185,7 +185,11 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         BitBlt(seen.dc(), 0, 0, strip.right - strip.left, 15, lineDc, 0, 0, SRCCOPY);
         ReleaseDC(notice, lineDc);
         std::vector<uint32_t> drawn = seen.Pixels();
-        EXPECT_GT(std::count(drawn.begin(), drawn.end(), 0x7A7A75u), 0);
+        // Only where the display has the colour exactly: not on the palette and 16-bit screens.
+        const char* made = getenv("TAVRIN_SCREEN_DEPTH");
+        if (made == nullptr || atoi(made) > 16) {
+            EXPECT_GT(std::count(drawn.begin(), drawn.end(), 0x7A7A75u), 0);
+        }
         EXPECT_EQ(ControlText(about, IDC_ABOUT_SUPPORT), LoadText(IDS_SUPPORT_CONTACT));
         HDC dc = GetDC(about);
         SendMessageA(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0);
