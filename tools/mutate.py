@@ -47,27 +47,23 @@ OPERATORS = [(r"<=", "<"), (r">=", ">"), (r"(?<![<>=!])<(?![<=])", "<="),
 BOOLEANS = [(r"\btrue\b", "false"), (r"\bfalse\b", "true"), (r"\bTRUE\b", "FALSE"),
             (r"\bFALSE\b", "TRUE")]
 # Messages, notifications, commands and keys that window code mistakes for one another.
-CONFUSIONS = [("WM_KEYDOWN", "WM_KEYUP"), ("WM_LBUTTONDOWN", "WM_LBUTTONUP"),
-              ("WM_RBUTTONDOWN", "WM_RBUTTONUP"), ("WM_CLOSE", "WM_DESTROY"),
-              ("WM_CREATE", "WM_NCCREATE"), ("WM_PAINT", "WM_ERASEBKGND"),
-              ("WM_SETTEXT", "WM_GETTEXT"), ("WM_SETFONT", "WM_GETFONT"),
-              ("WM_TIMER", "WM_NULL"), ("WM_INITDIALOG", "WM_CREATE"),
-              ("WM_COMMAND", "WM_NOTIFY"), ("WM_CTLCOLORSTATIC", "WM_CTLCOLORDLG"),
-              ("WM_ACTIVATE", "WM_ACTIVATEAPP"), ("WM_SYSCOMMAND", "WM_COMMAND"),
-              ("WM_MOUSEMOVE", "WM_NCMOUSEMOVE"), ("WM_DRAWITEM", "WM_MEASUREITEM"),
-              ("BM_SETCHECK", "BM_GETCHECK"), ("BM_GETCHECK", "BM_SETCHECK"),
-              ("BST_CHECKED", "BST_UNCHECKED"), ("BST_UNCHECKED", "BST_CHECKED"),
-              ("CB_SETCURSEL", "CB_GETCURSEL"), ("CB_GETCURSEL", "CB_SETCURSEL"),
-              ("CBN_SELCHANGE", "CBN_CLOSEUP"), ("CBN_CLOSEUP", "CBN_SELCHANGE"),
-              ("BN_CLICKED", "BN_DOUBLECLICKED"), ("EN_CHANGE", "EN_UPDATE"),
-              ("IDOK", "IDCANCEL"), ("IDCANCEL", "IDOK"), ("SW_SHOW", "SW_HIDE"),
-              ("SW_HIDE", "SW_SHOW"), ("SW_SHOWNORMAL", "SW_SHOWMINIMIZED"),
-              ("HWND_TOPMOST", "HWND_NOTOPMOST"), ("HWND_NOTOPMOST", "HWND_TOPMOST"),
-              ("VK_LEFT", "VK_RIGHT"), ("VK_RIGHT", "VK_LEFT"), ("VK_UP", "VK_DOWN"),
-              ("VK_DOWN", "VK_UP"), ("VK_PRIOR", "VK_NEXT"), ("VK_NEXT", "VK_PRIOR"),
-              ("VK_HOME", "VK_END"), ("VK_END", "VK_HOME"), ("VK_ESCAPE", "VK_RETURN"),
-              ("SM_CXSCREEN", "SM_CYSCREEN"), ("SM_CYSCREEN", "SM_CXSCREEN"),
-              ("GWL_STYLE", "GWL_EXSTYLE"), ("SRCCOPY", "SRCAND"), ("TRANSPARENT", "OPAQUE")]
+PARTNERS = [("WM_KEYDOWN", "WM_KEYUP"), ("WM_LBUTTONDOWN", "WM_LBUTTONUP"),
+            ("WM_RBUTTONDOWN", "WM_RBUTTONUP"), ("WM_CLOSE", "WM_DESTROY"),
+            ("WM_CREATE", "WM_NCCREATE"), ("WM_PAINT", "WM_ERASEBKGND"),
+            ("WM_SETTEXT", "WM_GETTEXT"), ("WM_SETFONT", "WM_GETFONT"), ("WM_TIMER", "WM_NULL"),
+            ("WM_INITDIALOG", "WM_CREATE"), ("WM_COMMAND", "WM_NOTIFY"),
+            ("WM_CTLCOLORSTATIC", "WM_CTLCOLORDLG"), ("WM_ACTIVATE", "WM_ACTIVATEAPP"),
+            ("WM_SYSCOMMAND", "WM_COMMAND"), ("WM_MOUSEMOVE", "WM_NCMOUSEMOVE"),
+            ("WM_DRAWITEM", "WM_MEASUREITEM"), ("BM_SETCHECK", "BM_GETCHECK"),
+            ("BST_CHECKED", "BST_UNCHECKED"), ("CB_SETCURSEL", "CB_GETCURSEL"),
+            ("CBN_SELCHANGE", "CBN_CLOSEUP"), ("BN_CLICKED", "BN_DOUBLECLICKED"),
+            ("EN_CHANGE", "EN_UPDATE"), ("IDOK", "IDCANCEL"), ("SW_SHOW", "SW_HIDE"),
+            ("SW_SHOWNORMAL", "SW_SHOWMINIMIZED"), ("HWND_TOPMOST", "HWND_NOTOPMOST"),
+            ("VK_LEFT", "VK_RIGHT"), ("VK_UP", "VK_DOWN"), ("VK_PRIOR", "VK_NEXT"),
+            ("VK_HOME", "VK_END"), ("VK_ESCAPE", "VK_RETURN"), ("SM_CXSCREEN", "SM_CYSCREEN"),
+            ("GWL_STYLE", "GWL_EXSTYLE"), ("SRCCOPY", "SRCAND"), ("TRANSPARENT", "OPAQUE")]
+# Each name is mistaken for its partner, whichever of the two the code uses.
+CONFUSIONS = PARTNERS + [(new, old) for old, new in PARTNERS]
 # Statements that are a call to one of these are left out by "call left out".
 CALL = re.compile(r"^(\s*)((?:\w+(?:::|\.|->))*\w+)\((.*)\);\s*$")
 SIMPLE = r"(?:[A-Za-z_][\w.]*(?:->\w+)*|\d+)"

@@ -192,13 +192,7 @@ TEST_F(CalendarTest, OpensOnTodayWithTheListsFilled) {
     EXPECT_STREQ(item, "December");
     EXPECT_EQ(SendMessageA(years, CB_GETCURSEL, 0, 0), today.year - 1583);
     EXPECT_EQ(SendMessageA(months, CB_GETCURSEL, 0, 0), today.month - 1);
-    LOGFONTA font = {};
-    ASSERT_NE(GetObjectA(reinterpret_cast<HFONT>(
-                             SendDlgItemMessageA(dialog_, IDC_CALENDAR_TEXT, WM_GETFONT, 0, 0)),
-                         sizeof font, &font),
-              0);
-    EXPECT_EQ(font.lfHeight, 16);
-    EXPECT_STREQ(font.lfFaceName, "Arial");
+    EXPECT_EQ(FontOf(dialog_, IDC_CALENDAR_TEXT), "Arial 16 0");
 }
 
 TEST_F(CalendarTest, ListsTakeEffectWhenTheyCloseAndStartAtTheFirst) {

@@ -80,6 +80,7 @@ TEST_F(Handles, TheDayPictureDrawnAThousandTimesKeepsNothing) {
             SendMessageA(window, WM_DRAWITEM, IDC_MAIN_PICTURE, reinterpret_cast<LPARAM>(&item));
         },
         0, 1000);
+    EXPECT_GT(canvas.Changed(), 10000);
     CloseTestMainWindow(window);
 }
 

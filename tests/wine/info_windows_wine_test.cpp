@@ -29,32 +29,8 @@
 
 namespace {
 
-RECT PlaceInParent(HWND control) {
-    RECT place;
-    GetWindowRect(control, &place);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
-    return place;
-}
-
-// How many pixels of a canvas differ from the fill it started with.
-int Changed(Canvas& canvas, uint32_t fill) {
-    int changed = 0;
-    for (uint32_t pixel : canvas.Pixels())
-        changed += (pixel & 0xFFFFFF) != fill;
-    return changed;
-}
-
 INT_PTR CALLBACK TemplateOnly(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
-}
-
-int Drawn(HWND window, int controlId, int width = 0, int height = 0) { // 0: the control's size
-    RECT client;
-    GetClientRect(GetDlgItem(window, controlId), &client);
-    Canvas canvas(width > 0 ? width : client.right, height > 0 ? height : client.bottom);
-    DRAWITEMSTRUCT item = canvas.DrawItem(controlId, GetDlgItem(window, controlId));
-    SendMessageA(window, WM_DRAWITEM, controlId, reinterpret_cast<LPARAM>(&item));
-    return Changed(canvas, 0x808080);
 }
 
 class InfoWindows : public ::testing::Test {
@@ -101,13 +77,7 @@ TEST_F(InfoWindows, TheLogoShowsOnlyWhenTheSettingsAllowAndGoesOnAClick) {
         EXPECT_NE(GetWindowLongA(logo, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
         EXPECT_EQ(GetWindowLongA(logo, GWL_STYLE) & (WS_POPUP | WS_BORDER), WS_POPUP | WS_BORDER);
         EXPECT_EQ(ControlText(logo, IDC_LOGO_NOTICE), LoadText(IDS_LOGO_NOTICE));
-        HFONT font =
-            reinterpret_cast<HFONT>(SendDlgItemMessageA(logo, IDC_LOGO_NOTICE, WM_GETFONT, 0, 0));
-        LOGFONTA described = {};
-        ASSERT_EQ(GetObjectA(font, sizeof described, &described),
-                  static_cast<int>(sizeof described));
-        EXPECT_STREQ(described.lfFaceName, "Arial");
-        EXPECT_EQ(described.lfHeight, 12);
+        EXPECT_EQ(FontOf(logo, IDC_LOGO_NOTICE), "Arial 12 0");
         HDC dc = GetDC(logo);
         SendMessageA(logo, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0);
         EXPECT_EQ(GetTextColor(dc), RGB(255, 255, 241));
@@ -198,21 +168,14 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         ReleaseDC(about, dc);
         const struct {
             int id;
-            const char* face;
-            int height, weight;
-        } fonts[] = {{IDC_ABOUT_TITLE, "Times New Roman", 32, FW_BOLD},
-                     {IDC_ABOUT_COPYRIGHT, "ARIAL", 20, FW_BOLD},
-                     {IDC_ABOUT_WEB_PAGE, "ARIAL", 20, FW_BOLD},
-                     {IDC_ABOUT_SUPPORT, "ARIAL", 15, FW_NORMAL},
-                     {IDC_NOTICE_LINE, "ARIAL", 13, FW_DONTCARE}};
-        for (const auto& f : fonts) {
-            LOGFONTA font = {};
-            GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(about, f.id, WM_GETFONT, 0, 0)),
-                       sizeof font, &font);
-            EXPECT_TRUE(_stricmp(font.lfFaceName, f.face) == 0 && font.lfHeight == f.height &&
-                        font.lfWeight == f.weight)
-                << f.id << " " << font.lfFaceName << " " << font.lfHeight;
-        }
+            const char* font;
+        } fonts[] = {{IDC_ABOUT_TITLE, "Times New Roman 32 700"},
+                     {IDC_ABOUT_COPYRIGHT, "ARIAL 20 700"},
+                     {IDC_ABOUT_WEB_PAGE, "ARIAL 20 700"},
+                     {IDC_ABOUT_SUPPORT, "ARIAL 15 400"},
+                     {IDC_NOTICE_LINE, "ARIAL 13 0"}};
+        for (const auto& f : fonts)
+            EXPECT_EQ(FontOf(about, f.id), f.font) << f.id;
 
         // The animation: a frame drawn and the next one different, only above 256 colours.
         Canvas first(30, 60), second(30, 60);
@@ -228,7 +191,7 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         item = again.DrawItem(IDC_ABOUT_ANIMATION);
         SendMessageA(about, WM_DRAWITEM, IDC_ABOUT_ANIMATION, reinterpret_cast<LPARAM>(&item));
         EXPECT_TRUE(again.Pixels() == first.Pixels());
-        EXPECT_EQ(Changed(first, 0x808080) > 0, ScreenColourDepth() > 8);
+        EXPECT_EQ(first.Changed() > 0, ScreenColourDepth() > 8);
         EXPECT_GT(Drawn(about, IDC_ABOUT_PICTURE, 124, 238), 10000);
         ExpectDialogConventions(about);
 
@@ -523,27 +486,29 @@ TEST_F(InfoWindows, TheDisplayCheckStoresItsBoxOnDoneOrEscapeAndHelpNeedsNoWarni
     lstrcpynA(ApplicationPath, (directory + "\\").c_str(), sizeof ApplicationPath);
     FakeBrowser browser;
     ASSERT_TRUE(browser.InstallIn(directory + "\\browser"));
+    auto driverBox = [this](const std::function<void(HWND)>& act) {
+        WhenWindowAppears driver("#32770", "", act);
+        ShowChangeDriverBox(window_);
+        return driver.Acted();
+    };
+    auto systemInformation = [this](const std::function<void(HWND)>& act) {
+        return RunFromMainWindow(CMD_SYSTEM_INFORMATION, "System Information", act);
+    };
     const struct {
-        int command, help;
+        std::function<bool(const std::function<void(HWND)>&)> open;
+        int help;
         uint32_t warn;
         const char* document;
-    } helps[] = {{0, IDC_DRIVER_HELP, 1, "drivers.htm"},
-                 {CMD_SYSTEM_INFORMATION, IDC_SYSINFO_HELP, 0, "referenc.htm#SysInfo"}};
+    } helps[] = {{driverBox, IDC_DRIVER_HELP, 1, "drivers.htm"},
+                 {systemInformation, IDC_SYSINFO_HELP, 0, "referenc.htm#SysInfo"}};
     for (const auto& help : helps) {
         WarnShowManual = help.warn;
         std::string command;
-        auto act = [&](HWND box) {
+        ASSERT_TRUE(help.open([&](HWND box) {
             PostMessageA(box, WM_COMMAND, help.help, 0);
             command = browser.NextCommandLine();
             PostMessageA(box, WM_COMMAND, IDOK, 0);
-        };
-        if (help.command == 0) {
-            WhenWindowAppears driver("#32770", "", act);
-            ShowChangeDriverBox(window_);
-            ASSERT_TRUE(driver.Acted());
-        } else {
-            ASSERT_TRUE(RunFromMainWindow(help.command, "System Information", act));
-        }
+        }));
         EXPECT_TRUE(command.size() > strlen(help.document) &&
                     command.compare(command.size() - strlen(help.document), std::string::npos,
                                     help.document) == 0)

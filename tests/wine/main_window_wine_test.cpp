@@ -188,27 +188,17 @@ TEST_F(MainWindowTest, HasItsSizeTitleAndControls) {
                     {IDC_MAIN_TIME, {4, 36, 132, 54}},
                     {IDC_MAIN_ENTRY, {136, 4, 744, 512}}};
     for (const auto& c : controls) {
-        HWND control = GetDlgItem(window_, c.id);
-        ASSERT_NE(control, nullptr) << c.id;
-        RECT place;
-        GetWindowRect(control, &place);
-        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
+        ASSERT_NE(GetDlgItem(window_, c.id), nullptr) << c.id;
+        RECT place = PlaceInParent(GetDlgItem(window_, c.id));
         EXPECT_TRUE(EqualRect(&place, &c.place)) << c.id;
     }
-    RECT picture;
-    GetWindowRect(GetDlgItem(window_, IDC_MAIN_PICTURE), &picture);
-    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&picture), 2);
+    RECT picture = PlaceInParent(GetDlgItem(window_, IDC_MAIN_PICTURE));
     EXPECT_EQ(picture.top, 95 - GetSystemMetrics(SM_CYCAPTION));
     EXPECT_EQ(picture.bottom - picture.top, 420);
     EXPECT_EQ(
         reinterpret_cast<HFONT>(SendDlgItemMessageA(window_, IDC_MAIN_TIME, WM_GETFONT, 0, 0)),
         EntryFont);
-    auto describe = [](HFONT font) {
-        LOGFONTA described = {};
-        GetObjectA(font, sizeof described, &described);
-        return std::string(described.lfFaceName) + " " + std::to_string(described.lfHeight);
-    };
-    EXPECT_EQ(describe(EntryFont) + ", " + describe(AltEntryFont), "Arial 16, Arial 15");
+    EXPECT_EQ(FontOf(EntryFont) + ", " + FontOf(AltEntryFont), "Arial 16 0, Arial 15 0");
 }
 
 // The client area is the one the window is laid out for, whatever the caption: a taller caption
@@ -225,11 +215,9 @@ TEST_F(MainWindowTest, ATallerCaptionGrowsTheWindowAroundTheSameClientArea) {
         metrics.iCaptionHeight = classicCaption;
         SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
         ASSERT_NE(window, nullptr);
-        RECT frame, client, picture;
+        RECT frame, client, picture = PlaceInParent(GetDlgItem(window, IDC_MAIN_PICTURE));
         GetWindowRect(window, &frame);
         GetClientRect(window, &client);
-        GetWindowRect(GetDlgItem(window, IDC_MAIN_PICTURE), &picture);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&picture), 2);
         DestroyWindow(window);
         EXPECT_EQ(frame.bottom - frame.top, 520 + extra) << extra;
         EXPECT_TRUE(client.right == 754 && client.bottom == 495) << extra;
@@ -281,10 +269,8 @@ TEST_F(MainWindowTest, AHundredWindowsOpenedAndClosedLeaveNoObjectBehind) {
 TEST_F(MainWindowTest, TheClockTickMovesOnToANewDay) {
     // The main window and the saver's panel, each left open over a minute and a midnight.
     HWND panel = CreatePanel(window_);
-    RECT picture; // the panel's picture stands lower, as the panel has no caption
-    GetWindowRect(GetDlgItem(panel, IDC_MAIN_PICTURE), &picture);
-    MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&picture), 2);
-    EXPECT_EQ(picture.top, 91);
+    // The panel's picture stands lower, as the panel has no caption.
+    EXPECT_EQ(PlaceInParent(GetDlgItem(panel, IDC_MAIN_PICTURE)).top, 91);
     for (HWND window : {window_, panel}) {
         auto tick = [&](const struct tm& now) {
             window == panel ? FollowClock(panel, now) : ClockTick(window_, now);

@@ -122,6 +122,13 @@ std::vector<uint32_t> Canvas::Pixels() {
     return std::vector<uint32_t>(pixels_, pixels_ + width_ * height_);
 }
 
+int Canvas::Changed() {
+    int changed = 0;
+    for (uint32_t pixel : Pixels())
+        changed += (pixel & 0xFFFFFF) != 0x808080;
+    return changed;
+}
+
 DRAWITEMSTRUCT Canvas::DrawItem(int controlId, HWND control) const {
     DRAWITEMSTRUCT item = {};
     item.CtlType = ODT_BUTTON;
@@ -136,6 +143,35 @@ POINT PlaceOf(HWND window) {
     RECT place;
     GetWindowRect(window, &place);
     return POINT{place.left, place.top};
+}
+
+std::string FontOf(HFONT font) {
+    LOGFONTA described = {};
+    if (GetObjectA(font, sizeof described, &described) != sizeof described)
+        return "no font";
+    return std::string(described.lfFaceName) + " " + std::to_string(described.lfHeight) + " " +
+           std::to_string(described.lfWeight);
+}
+
+std::string FontOf(HWND window, int controlId) {
+    return FontOf(
+        reinterpret_cast<HFONT>(SendDlgItemMessageA(window, controlId, WM_GETFONT, 0, 0)));
+}
+
+RECT PlaceInParent(HWND control) {
+    RECT place;
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+int Drawn(HWND window, int controlId, int width, int height) {
+    RECT client;
+    GetClientRect(GetDlgItem(window, controlId), &client);
+    Canvas canvas(width > 0 ? width : client.right, height > 0 ? height : client.bottom);
+    DRAWITEMSTRUCT item = canvas.DrawItem(controlId, GetDlgItem(window, controlId));
+    SendMessageA(window, WM_DRAWITEM, controlId, reinterpret_cast<LPARAM>(&item));
+    return canvas.Changed();
 }
 
 bool MovesWithin(HWND window, DWORD milliseconds) {
@@ -223,34 +259,37 @@ bool ReadDialogTemplate(HMODULE module, const char* name, DialogTemplate* out) {
 }
 
 namespace {
-struct FindRequest {
+struct ProcessRequest {
     DWORD process;
-    const char* className;
-    const char* title;
-    HWND found;
+    std::vector<HWND> windows;
 };
 
-BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
-    FindRequest* request = reinterpret_cast<FindRequest*>(parameter);
+BOOL CALLBACK AddProcessWindow(HWND window, LPARAM parameter) {
+    ProcessRequest* request = reinterpret_cast<ProcessRequest*>(parameter);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    char className[64] = "", title[256] = "";
-    GetClassNameA(window, className, sizeof className);
-    GetWindowTextA(window, title, sizeof title);
-    if (process == request->process && strcmp(className, request->className) == 0 &&
-        (request->title == nullptr || strcmp(title, request->title) == 0) &&
-        IsWindowVisible(window)) {
-        request->found = window;
-        return FALSE;
-    }
+    if (process == request->process && IsWindowVisible(window))
+        request->windows.push_back(window);
     return TRUE;
+}
+
+// The visible top-level windows of a process, topmost first.
+std::vector<HWND> ProcessWindows(DWORD process = GetCurrentProcessId()) {
+    ProcessRequest request = {process, {}};
+    EnumWindows(AddProcessWindow, reinterpret_cast<LPARAM>(&request));
+    return request.windows;
 }
 } // namespace
 
 HWND FindProcessWindow(DWORD process, const char* className, const char* title) {
-    FindRequest request = {process, className, title, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&request));
-    return request.found;
+    for (HWND window : ProcessWindows(process)) {
+        char type[64] = "", caption[256] = "";
+        GetClassNameA(window, type, sizeof type);
+        GetWindowTextA(window, caption, sizeof caption);
+        if (strcmp(type, className) == 0 && (title == nullptr || strcmp(caption, title) == 0))
+            return window;
+    }
+    return nullptr;
 }
 
 namespace {
@@ -442,20 +481,6 @@ void ExpectDialogConventions(HWND window) {
 }
 
 namespace {
-BOOL CALLBACK AddProcessWindow(HWND window, LPARAM list) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId() && IsWindowVisible(window))
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-    return TRUE;
-}
-
-std::vector<HWND> ProcessWindows() {
-    std::vector<HWND> windows;
-    EnumWindows(AddProcessWindow, reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
 BOOL CALLBACK AddChildText(HWND child, LPARAM text) {
     char line[256] = "";
     if (GetWindowTextA(child, line, sizeof line) > 0)

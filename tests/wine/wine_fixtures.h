@@ -42,6 +42,8 @@ class Canvas {
     ~Canvas();
     void Fill(uint32_t value);
     std::vector<uint32_t> Pixels();
+    // How many pixels differ from the grey every canvas starts with.
+    int Changed();
     // An owner-draw request for the whole canvas, as the button with this id would send it.
     DRAWITEMSTRUCT DrawItem(int controlId, HWND control = nullptr) const;
     HDC dc() const { return dc_; }
@@ -56,6 +58,14 @@ class Canvas {
 
 // The top-left corner of a window, on the screen, and whether it moves within the time given.
 POINT PlaceOf(HWND window);
+// A font as "face height weight"; with a window and id, the font that control draws with.
+std::string FontOf(HFONT font);
+std::string FontOf(HWND window, int controlId);
+// A child window's rectangle in its parent's client coordinates.
+RECT PlaceInParent(HWND control);
+// How many pixels a window's owner-draw control changes on a canvas of the size given (0: the
+// control's own size).
+int Drawn(HWND window, int controlId, int width = 0, int height = 0);
 bool MovesWithin(HWND window, DWORD milliseconds);
 
 // A dialog template as a program stores it (the classic DIALOG form).
