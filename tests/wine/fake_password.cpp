@@ -2,7 +2,8 @@
 // path it was loaded from, to the file TAVRIN_PASSWORD_LOG names; the first call refuses and
 // every later one grants, as a user who mistypes once would. While it asks, the saver's messages
 // go on being handled for half a second, as under the system's own dialog, and the log says
-// whether the saver's panel moved meanwhile ("still" or "moved").
+// whether the saver's panel moved meanwhile ("still" or "moved") and whether a pointer move
+// meanwhile left the pointer for the dialog ("shown") or hid it ("hidden").
 #include <windows.h>
 
 #include <cstdio>
@@ -18,7 +19,11 @@ static const char* PanelWhileAsking() {
             DispatchMessageA(&message);
     }
     GetWindowRect(panel, &after);
-    return EqualRect(&before, &after) ? "still" : "moved";
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+    SendMessageA(saver, WM_MOUSEMOVE, 0, MAKELPARAM(7, 7));
+    if (GetCursor() == nullptr)
+        return EqualRect(&before, &after) ? "still hidden" : "moved hidden";
+    return EqualRect(&before, &after) ? "still shown" : "moved shown";
 }
 
 extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND) {

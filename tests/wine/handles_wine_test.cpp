@@ -95,6 +95,7 @@ TEST_F(Handles, TheSaversPanelAndSetupComeAndGoWithoutATrace) {
         for (int step = 0; step < 20; ++step)
             StepPanel();
         DestroyPanel(saver);
+        EXPECT_EQ(SaverOrbit.points, nullptr); // its orbit's memory goes with it
         DrainMessages(); // the panel ends the saver's loop with a quit message
     });
     DeleteEntryFonts();

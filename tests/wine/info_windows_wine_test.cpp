@@ -82,15 +82,23 @@ TEST_F(InfoWindows, TheLogoShowsOnlyWhenTheSettingsAllowAndGoesOnAClick) {
         SendMessageA(logo, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0);
         EXPECT_EQ(GetTextColor(dc), RGB(255, 255, 241));
         ReleaseDC(logo, dc);
-        for (int id : {IDC_LOGO_PICTURE, IDC_LOGO_ANIMATION}) { // each the size of its picture
+        const struct {
+            int id, picture;
+            POINT at; // the notice: its size too, as the pictures' sizes are their own
+            SIZE size;
+        } places[] = {{IDC_LOGO_PICTURE, IDB_LOGO_PICTURE, {2, 87}, {}},
+                      {IDC_LOGO_ANIMATION, IDB_LOGO_FIRST_FRAME, {337, 16}, {}},
+                      {IDC_LOGO_NOTICE, 0, {8, 8}, {270, 48}}};
+        for (const auto& p : places) {
             PictureResource picture;
             PictureInfo info = {};
-            RECT client;
-            LoadPicture(ResourceModule,
-                        id == IDC_LOGO_PICTURE ? IDB_LOGO_PICTURE : IDB_LOGO_FIRST_FRAME, &picture);
-            ReadPackedBitmapInfo(picture.bits, picture.size, &info);
-            GetClientRect(GetDlgItem(logo, id), &client);
-            EXPECT_TRUE(client.right == info.width && client.bottom == info.height) << id;
+            if (p.picture != 0 && LoadPicture(ResourceModule, p.picture, &picture))
+                ReadPackedBitmapInfo(picture.bits, picture.size, &info);
+            RECT place = PlaceInParent(GetDlgItem(logo, p.id));
+            EXPECT_TRUE(place.left == p.at.x && place.top == p.at.y &&
+                        place.right - place.left == (p.picture ? info.width : p.size.cx) &&
+                        place.bottom - place.top == (p.picture ? info.height : p.size.cy))
+                << p.id;
         }
         // The picture always; the animation only above 256 colours.
         EXPECT_GT(Drawn(logo, IDC_LOGO_PICTURE, 416, 169), 10000);
@@ -159,6 +167,13 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         const char* made = getenv("TAVRIN_SCREEN_DEPTH");
         if (made == nullptr || atoi(made) > 16) {
             EXPECT_GT(std::count(drawn.begin(), drawn.end(), 0x7A7A75u), 0);
+            // Right-aligned, straight on the black: no box behind the letters.
+            int rightmost = -1, width = strip.right - strip.left;
+            for (size_t i = 0; i < drawn.size(); ++i)
+                if ((drawn[i] & 0xFFFFFF) != 0)
+                    rightmost = std::max(rightmost, static_cast<int>(i % width));
+            EXPECT_GE(rightmost, width - 4);
+            EXPECT_EQ(std::count(drawn.begin(), drawn.end(), 0xFFFFFFu), 0);
         }
         EXPECT_EQ(ControlText(about, IDC_ABOUT_SUPPORT), LoadText(IDS_SUPPORT_CONTACT));
         HDC dc = GetDC(about);

@@ -280,7 +280,7 @@ TEST_F(SaverTest, ARefusedPasswordLetsThePanelMoveOnAndTheNextInputEndsTheSaver)
 
     std::string calls = ReadFileBytes(log);
     calls.erase(std::remove(calls.begin(), calls.end(), '\r'), calls.end());
-    std::string expected = component + " still\n" + component + " still\n";
+    std::string expected = component + " still shown\n" + component + " still shown\n";
     EXPECT_EQ(_stricmp(calls.c_str(), expected.c_str()), 0) << calls;
     DeleteFileA(component.c_str());
     DeleteFileA(log.c_str());

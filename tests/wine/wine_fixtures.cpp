@@ -150,7 +150,8 @@ std::string FontOf(HFONT font) {
     if (GetObjectA(font, sizeof described, &described) != sizeof described)
         return "no font";
     return std::string(described.lfFaceName) + " " + std::to_string(described.lfHeight) + " " +
-           std::to_string(described.lfWeight);
+           std::to_string(described.lfWeight) +
+           (described.lfEscapement != 0 || described.lfOrientation != 0 ? " turned" : "");
 }
 
 std::string FontOf(HWND window, int controlId) {
