@@ -207,7 +207,8 @@ def check_map():
     problems = ["not mapped: " + s for s in sorted(sources - set(covered))]
     problems += ["no such file: " + s for s in sorted(set(covered) - sources)]
     problems += ["no such test program: %s (for %s)" % (p, s)
-                 for s, runs in sorted(covered.items()) for p, _ in runs if p not in programs]
+                 for s, runs in sorted(covered.items()) for p, _ in runs
+                 if p.split("@")[0] not in programs]
     problems += ["no programs for " + s for s, runs in covered.items() if not runs]
     for problem in problems:
         print(problem)
@@ -296,19 +297,35 @@ class WindowsLayer:
 
     def targets(self, path):
         runs = self.map[path] if path else [run for r in self.map.values() for run in r]
-        return ["morvest", "morvsave"] + sorted({program for program, _ in runs})
+        return ["morvest", "morvsave"] + sorted({program.split("@")[0] for program, _ in runs})
 
     def build(self, path):
         return quiet(["cmake", "--build", self.build_dir, "--target"] + self.targets(path))
 
-    def wine(self, prefix, arguments):
+    def wine(self, prefix, arguments, screen=None):
+        """A program under Wine in the prefix given, or, with a screen (WIDTHxHEIGHTxDEPTH), a
+        test program on a virtual screen of that size and depth, in a scratch prefix of its own,
+        as the tests of the palette and 16-bit displays run; arguments are then the program and
+        its test filter."""
         environment = dict(os.environ, TAVRIN_WINEPREFIX=prefix, TAVRIN_ROUNDS="5",
                            TAVRIN_SAVER_SECONDS="10")
+        emulator = [os.path.join(TOP, "cmake", "wine-run.sh"), "--arch", self.arch]
+        command = ["sh"] + emulator + arguments
+        if screen:
+            command = ["sh", os.path.join(TOP, "tests", "wine", "on_screen.sh")] + emulator + [
+                prefix + "-" + screen, screen] + arguments
         with open(prefix + ".log", "w") as log:
-            return subprocess.Popen(["sh", os.path.join(TOP, "cmake", "wine-run.sh"), "--arch",
-                                     self.arch] + arguments, stdout=log, stderr=log,
+            return subprocess.Popen(command, stdout=log, stderr=log,
                                     cwd=os.path.join(self.build_dir, "tests", "wine"),
                                     env=environment, start_new_session=True)
+
+    def launch(self, prefix, program, chosen):
+        """A test program headless, or as program@WIDTHxHEIGHTxDEPTH on such a screen."""
+        if "@" in program:
+            program, screen = program.split("@")
+            return self.wine(prefix, [program + ".exe", chosen or "*"], screen)
+        return self.wine(prefix, [program + ".exe", "--gtest_fail_fast"] +
+                         (["--gtest_filter=" + chosen] if chosen else []))
 
     def finish(self):
         self.build(None)
@@ -321,17 +338,14 @@ class WindowsLayer:
     def tests_pass(self, path):
         waiting = list(self.map[path] if path else [r for rs in self.map.values() for r in rs])
         if not path:  # every program once, in full
-            waiting = sorted({(program, None) for program, _ in waiting})
+            waiting = sorted({(program.split("@")[0], None) for program, _ in waiting})
         running = {}  # prefix -> (process, started)
         passed = True
         while passed and (waiting or running):
             for prefix in self.prefixes:
                 if prefix not in running and waiting:
                     program, chosen = waiting.pop(0)
-                    arguments = [program + ".exe", "--gtest_fail_fast"]
-                    if chosen:
-                        arguments.append("--gtest_filter=" + chosen)
-                    running[prefix] = (self.wine(prefix, arguments), time.time())
+                    running[prefix] = (self.launch(prefix, program, chosen), time.time())
             time.sleep(0.2)
             for prefix, (process, started) in list(running.items()):
                 if process.poll() is None and time.time() - started < 300:

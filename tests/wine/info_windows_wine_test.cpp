@@ -490,6 +490,18 @@ TEST_F(InfoWindows, TheDisplayCheckStoresItsBoxOnDoneOrEscapeAndHelpNeedsNoWarni
         EXPECT_TRUE(checked);
         EXPECT_EQ(ShowDriverMessage, c.stored) << c.clear << c.button;
     }
+    // Brought back to the front, a palette display draws the picture again, in its own colours.
+    HWND box =
+        CreateDialogParamA(ResourceModule, "ChangeDriverBox", window_, ChangeDriverBoxProc, 0);
+    HWND picture = GetDlgItem(box, IDC_DRIVER_PICTURE);
+    ShowWindow(box, SW_SHOWNA);
+    for (WPARAM active : {FALSE, TRUE}) {
+        ValidateRect(picture, nullptr);
+        SendMessageA(box, WM_ACTIVATEAPP, active, 0);
+        EXPECT_EQ(GetUpdateRect(picture, nullptr, FALSE) != FALSE,
+                  active && ScreenColourDepth() <= 8);
+    }
+    DestroyWindow(box);
 
     // Help opens its document: the display check's straight away, even with the manual warning
     // on; System Information's at its topic of the reference.
