@@ -103,6 +103,8 @@ bool AskForDarkCaption(HWND window, WindowAttributeSetter setter) {
     return setter != nullptr && SUCCEEDED(setter(window, UseImmersiveDarkMode, &dark, sizeof dark));
 }
 
+WindowAttributeSetter CaptionAttributeSetter;
+
 void FollowDarkMode(HWND window) {
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;
@@ -111,7 +113,10 @@ void FollowDarkMode(HWND window) {
     if (!GetVersionExA(&version) ||
         !WantsDarkCaption(version.dwMajorVersion, version.dwBuildNumber, known, light))
         return;
-    static WindowAttributeSetter setter = reinterpret_cast<WindowAttributeSetter>(
-        SystemFunction(LoadSystemLibrary("dwmapi.dll"), "DwmSetWindowAttribute"));
-    AskForDarkCaption(window, setter);
+    static bool lookedUp = false;
+    if (!lookedUp && CaptionAttributeSetter == nullptr)
+        CaptionAttributeSetter = reinterpret_cast<WindowAttributeSetter>(
+            SystemFunction(LoadSystemLibrary("dwmapi.dll"), "DwmSetWindowAttribute"));
+    lookedUp = true;
+    AskForDarkCaption(window, CaptionAttributeSetter);
 }

@@ -52,6 +52,9 @@ bool AskForDarkCaption(HWND window, WindowAttributeSetter setter);
 // offers it; light mode and older systems keep the caption they have. The window manager's
 // setter is loaded at run time, once, so that Windows XP still runs the program.
 void FollowDarkMode(HWND window);
+// The setter FollowDarkMode asks: the window manager's, once looked up, or a stand-in put here
+// before the first window.
+extern WindowAttributeSetter CaptionAttributeSetter;
 
 // A message box as the programs show them: caption "Message", the information icon.
 void ShowMessage(HWND owner, const char* text);

@@ -11,6 +11,7 @@
 #include "app/main_window_win.h"
 #include "app/shared_ui_win.h"
 #include "app/start_rules.h"
+#include "calendar/calendar_dialog_win.h"
 #include "database/database.h"
 #include "database/day_entries.h"
 #include "pictures/picture_draw_win.h"
@@ -351,9 +352,11 @@ TEST_F(MainWindowTest, ClickToCloseNeedsTheSettingAndTheOption) {
     EXPECT_FALSE(IsWindow(window_));
 }
 
+HWND AskedWindow;
 DWORD AskedAttribute;
 BOOL AskedValue;
-HRESULT WINAPI RecordAttribute(HWND, DWORD attribute, LPCVOID data, DWORD) {
+HRESULT WINAPI RecordAttribute(HWND window, DWORD attribute, LPCVOID data, DWORD) {
+    AskedWindow = window;
     AskedAttribute = attribute;
     AskedValue = *static_cast<const BOOL*>(data);
     return S_OK;
@@ -370,11 +373,28 @@ TEST(DarkCaption, IsAskedOfTheWindowManagerAndFollowsTheAppsTheme) {
     {
         UserValue theme("Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
                         "AppsUseLightTheme");
+        // The main window and the calendar ask for it in dark mode where Windows offers it (not
+        // under Wine 8, whose newest Windows is 10.0.18362: there they must never ask).
+        OSVERSIONINFOA version = {};
+        version.dwOSVersionInfoSize = sizeof version;
+        GetVersionExA(&version);
+        const bool offered =
+            WantsDarkCaption(version.dwMajorVersion, version.dwBuildNumber, true, 0);
+        CaptionAttributeSetter = RecordAttribute;
         for (DWORD set : {0u, 1u}) {
             theme.Set(REG_DWORD, &set, sizeof set);
             DWORD read = 7;
             EXPECT_TRUE(ReadAppsUseLightTheme(&read) && read == set) << set;
+            AskedWindow = nullptr;
+            HWND window = OpenTestMainWindow();
+            EXPECT_EQ(AskedWindow == window, set == 0 && offered) << set;
+            HWND calendar =
+                CreateDialogParamA(ResourceModule, "CalendarBox", nullptr, CalendarProc, 0);
+            EXPECT_EQ(AskedWindow == calendar, set == 0 && offered) << set;
+            DestroyWindow(calendar);
+            CloseTestMainWindow(window);
         }
+        CaptionAttributeSetter = nullptr;
     }
     DWORD read = 7;
     EXPECT_EQ(ReadAppsUseLightTheme(&read), hadValue);
