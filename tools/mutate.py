@@ -402,8 +402,9 @@ def main():
             if not layer.tests_pass(path):
                 caught += 1
                 verdict = "caught"
-            elif {(path, n, old_line.strip(), lines[number].strip())
-                  for n in (None, number + 1)} & equivalents:
+            elif {(path, n, old_line.strip(), mutated)
+                  for n in (None, number + 1) for mutated in (lines[number].strip(), "*")} & \
+                    equivalents:
                 equivalent.append(shown)
                 verdict = "equivalent"
             else:

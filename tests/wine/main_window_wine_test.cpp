@@ -94,9 +94,16 @@ TEST(DayPicture, ADayWithoutItsOwnPictureShowsTheCommonOne) {
     item.itemState = ODS_FOCUS | ODS_NOFOCUSRECT; // after a click, focus cues hidden: no frame
     DrawDayPicture(ResourceModule, &item, FallbackPictureId);
     EXPECT_EQ(missing.Pixels(), fallback.Pixels());
-    item.itemState = ODS_FOCUS; // from the keyboard: a dotted frame
+    item.itemState = ODS_FOCUS; // from the keyboard: a dotted frame, the picture inverted
     DrawDayPicture(ResourceModule, &item, FallbackPictureId);
-    EXPECT_NE(missing.Pixels(), fallback.Pixels());
+    std::vector<uint32_t> framed = missing.Pixels(), plain = fallback.Pixels();
+    int changed = 0, inverted = 0;
+    for (size_t i = 0; i < plain.size(); ++i) {
+        changed += ((framed[i] ^ plain[i]) & 0xFFFFFF) != 0;
+        inverted += ((framed[i] ^ plain[i]) & 0xFFFFFF) == 0xFFFFFF;
+    }
+    EXPECT_GT(changed, 0);
+    EXPECT_EQ(inverted, changed);
 }
 
 TEST(DayPicture, AThousandRedrawsReleaseEveryObject) {

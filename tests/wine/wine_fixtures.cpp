@@ -151,7 +151,8 @@ std::string FontOf(HFONT font) {
         return "no font";
     return std::string(described.lfFaceName) + " " + std::to_string(described.lfHeight) + " " +
            std::to_string(described.lfWeight) +
-           (described.lfEscapement != 0 || described.lfOrientation != 0 ? " turned" : "");
+           (described.lfEscapement != 0 || described.lfOrientation != 0 ? " turned" : "") +
+           (described.lfItalic || described.lfUnderline || described.lfStrikeOut ? " styled" : "");
 }
 
 std::string FontOf(HWND window, int controlId) {

@@ -58,8 +58,8 @@ class Canvas {
 
 // The top-left corner of a window, on the screen, and whether it moves within the time given.
 POINT PlaceOf(HWND window);
-// A font as "face height weight", with " turned" for a slanted baseline; with a window and id,
-// the font that control draws with.
+// A font as "face height weight", with " turned" for a slanted baseline and " styled" for
+// italics, underlining or strikeout; with a window and id, the font that control draws with.
 std::string FontOf(HFONT font);
 std::string FontOf(HWND window, int controlId);
 // A child window's rectangle in its parent's client coordinates.
