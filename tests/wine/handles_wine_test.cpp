@@ -212,6 +212,10 @@ TEST_F(Handles, TheSaversPanelRestsWhileTheDisplayIsOff) {
             SendMessageA(saver, WM_POWERBROADCAST, 0x8013, reinterpret_cast<LPARAM>(&notice));
             EXPECT_EQ(MovesWithin(panel, 500), state != 0) << state;
         }
+        // Other power events carry no notice, or none of this kind: they change nothing.
+        SendMessageA(saver, WM_POWERBROADCAST, 4 /* PBT_APMSUSPEND */, 0);
+        SendMessageA(saver, WM_POWERBROADCAST, 0x8013, 0);
+        EXPECT_TRUE(MovesWithin(panel, 500));
         PostMessageA(saver, WM_CLOSE, 0, 0);
     });
     RunSaverHere("10");

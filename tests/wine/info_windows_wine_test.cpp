@@ -103,6 +103,9 @@ TEST_F(InfoWindows, TheLogoShowsOnlyWhenTheSettingsAllowAndGoesOnAClick) {
         // The picture always; the animation only above 256 colours.
         EXPECT_GT(Drawn(logo, IDC_LOGO_PICTURE, 416, 169), 10000);
         EXPECT_EQ(Drawn(logo, IDC_LOGO_ANIMATION, 87, 47) > 0, ScreenColourDepth() > 8);
+        std::vector<uint32_t> shown = DrawnPixels(logo, IDC_LOGO_ANIMATION, 87, 47);
+        SendMessageA(logo, WM_TIMER, TIMER_LOGO_ANIMATION, 0); // the next frame
+        EXPECT_EQ(DrawnPixels(logo, IDC_LOGO_ANIMATION, 87, 47) != shown, ScreenColourDepth() > 8);
 
         SendMessageA(logo, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 200));
         EXPECT_FALSE(IsWindow(logo));

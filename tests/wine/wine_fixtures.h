@@ -67,6 +67,8 @@ RECT PlaceInParent(HWND control);
 // How many pixels a window's owner-draw control changes on a canvas of the size given (0: the
 // control's own size).
 int Drawn(HWND window, int controlId, int width = 0, int height = 0);
+// The pixels it draws there.
+std::vector<uint32_t> DrawnPixels(HWND window, int controlId, int width = 0, int height = 0);
 bool MovesWithin(HWND window, DWORD milliseconds);
 
 // A dialog template as a program stores it (the classic DIALOG form).
