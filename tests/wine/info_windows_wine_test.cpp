@@ -107,8 +107,11 @@ TEST_F(InfoWindows, TheLogoShowsOnlyWhenTheSettingsAllowAndGoesOnAClick) {
         SendMessageA(logo, WM_TIMER, TIMER_LOGO_ANIMATION, 0); // the next frame
         EXPECT_EQ(DrawnPixels(logo, IDC_LOGO_ANIMATION, 87, 47) != shown, ScreenColourDepth() > 8);
 
+        HGDIOBJ font =
+            reinterpret_cast<HGDIOBJ>(SendDlgItemMessageA(logo, IDC_LOGO_NOTICE, WM_GETFONT, 0, 0));
         SendMessageA(logo, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 200));
         EXPECT_FALSE(IsWindow(logo));
+        EXPECT_EQ(GetObjectType(font), 0u); // its font goes with it
         WNDCLASSA found;
         EXPECT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), LogoWindowClass, &found));
         CloseLogoWindow(); // as the main window's timer does later: it finds nothing to close
