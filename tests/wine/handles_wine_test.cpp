@@ -103,6 +103,21 @@ TEST_F(Handles, TheSaversPanelAndSetupComeAndGoWithoutATrace) {
     SettingsTable = SaverSettingsTable;
     ResetSettings(SaverSettingsTable);
     HMODULE file = saverFile_;
+    // Its picture drawn, its texts on the system's button face.
+    HWND setup =
+        CreateDialogParamA(file, MAKEINTRESOURCEA(IDD_SAVER_SETUP), nullptr, SaverSetupProc, 0);
+    ASSERT_NE(setup, nullptr);
+    EXPECT_GT(Drawn(setup, IDC_SAVER_PICTURE), 1000);
+    HDC dc = GetDC(setup);
+    LOGBRUSH face = {};
+    GetObjectA(reinterpret_cast<HBRUSH>(
+                   SendMessageA(setup, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0)),
+               sizeof face, &face);
+    EXPECT_TRUE(face.lbColor == GetSysColor(COLOR_BTNFACE) &&
+                GetBkColor(dc) == GetSysColor(COLOR_BTNFACE) &&
+                GetTextColor(dc) == GetSysColor(COLOR_BTNTEXT) && GetBkMode(dc) == TRANSPARENT);
+    ReleaseDC(setup, dc);
+    DestroyWindow(setup);
     ExpectNothingLeftBehind("saver setup", Modal([file] {
                                 DialogBoxParamA(file, MAKEINTRESOURCEA(IDD_SAVER_SETUP), nullptr,
                                                 SaverSetupProc, 0);
