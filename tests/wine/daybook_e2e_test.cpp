@@ -133,6 +133,17 @@ TEST_F(DaybookTest, AMovedDaybookStartsFromItsOwnFolderAndRecordsIt) {
     EXPECT_EQ(SettingsRow("ApplicationPath"), "C:\\tavrin-e2e\\");
 }
 
+TEST_F(DaybookTest, OpenCalendarStartsWithTheCalendarOverTheWindow) {
+    HWND window = Open("/opencalendar");
+    ASSERT_NE(window, nullptr);
+    HWND calendar = WaitForOwnedWindow(window);
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_NE(GetDlgItem(calendar, IDC_CALENDAR_YEARS), nullptr);
+    PostMessageA(calendar, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntilGone(calendar));
+    EXPECT_EQ(Exit(window), 1u);
+}
+
 TEST_F(DaybookTest, StayOnTopKeepsTheWindowTopmostUnlessTheOptionSaysNo) {
     ASSERT_TRUE(PutSettings("StayOnTop = 1\r\n"));
     HWND window = Open("/nostayontop");

@@ -42,5 +42,9 @@ extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND) {
     bool first = ftell(file) == 0;
     fprintf(file, "%s %s\n", self, PanelWhileAsking());
     fclose(file);
+    // A key and a click as the dialog closes: the saver throws them away with the answer.
+    HWND saver = FindWindowA("WindowsScreenSaverClass", nullptr);
+    PostMessageA(saver, WM_KEYDOWN, 'A', 0);
+    PostMessageA(saver, WM_LBUTTONDOWN, MK_LBUTTON, 0);
     return first ? FALSE : TRUE;
 }
