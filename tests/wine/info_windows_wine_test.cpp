@@ -162,6 +162,9 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         EXPECT_EQ(strip.top, 2);
         EXPECT_EQ(strip.right - strip.left, client.right - 20);
         EXPECT_EQ(strip.bottom - strip.top, 15);
+        RECT inner; // no frame: the whole line is its client area
+        GetClientRect(notice, &inner);
+        EXPECT_TRUE(inner.right == strip.right - strip.left && inner.bottom == 15);
         EXPECT_EQ(ControlText(about, IDC_NOTICE_LINE), TEXT_MARKETER_NOTICE);
         Canvas seen(strip.right - strip.left, 15); // the line as drawn, in its own colour
         RedrawWindow(notice, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
