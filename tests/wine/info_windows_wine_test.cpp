@@ -117,9 +117,14 @@ TEST_F(InfoWindows, TheLogoShowsOnlyWhenTheSettingsAllowAndGoesOnAClick) {
         CloseLogoWindow(); // as the main window's timer does later: it finds nothing to close
         EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), LogoWindowClass, &found));
     }
-    // The main window's logo timer closes a logo that is still there.
+    // A picture pressed from the keyboard closes it too; the main window's logo timer closes a
+    // logo that is still there.
     ShowStartupWindow = 1;
     StayOnTop = 0;
+    CreateLogoWindow(nullptr);
+    SendMessageA(FindWindowA(LogoWindowClass, nullptr), WM_COMMAND,
+                 MAKEWPARAM(IDC_LOGO_ANIMATION, BN_CLICKED), 0);
+    EXPECT_EQ(FindWindowA(LogoWindowClass, nullptr), nullptr);
     CreateLogoWindow(nullptr);
     HWND logo = FindWindowA(LogoWindowClass, nullptr);
     ASSERT_NE(logo, nullptr);
