@@ -77,6 +77,14 @@ int WindowCount() {
 }
 } // namespace
 
+// The kernel handle a new object would get: the lowest free one, which a handle kept by every
+// round would take. (Wine 8 does not count a process's handles.)
+static uintptr_t FreeHandleSlot() {
+    HANDLE probe = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    CloseHandle(probe);
+    return reinterpret_cast<uintptr_t>(probe);
+}
+
 void ExpectNothingLeftBehind(const char* what, const std::function<void()>& action, int warmUps,
                              int rounds) {
     SCOPED_TRACE(what);
@@ -85,11 +93,13 @@ void ExpectNothingLeftBehind(const char* what, const std::function<void()>& acti
         rounds = std::min(rounds, atoi(chosen));
     size_t slots = 0;
     int windows = 0;
+    uintptr_t handles = 0;
     for (int i = -warmUps; i < rounds; ++i) {
         if (i == 0) {
             DrainMessages();
             slots = FreeGdiSlots();
             windows = WindowCount();
+            handles = FreeHandleSlot();
         }
         action();
         if (::testing::Test::HasFatalFailure())
@@ -98,6 +108,7 @@ void ExpectNothingLeftBehind(const char* what, const std::function<void()>& acti
     DrainMessages();
     EXPECT_EQ(FreeGdiSlots(), slots);
     EXPECT_EQ(WindowCount(), windows);
+    EXPECT_EQ(FreeHandleSlot(), handles) << "a kernel handle (file, key, process) kept";
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
