@@ -220,6 +220,20 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         item = again.DrawItem(IDC_ABOUT_ANIMATION);
         SendMessageA(about, WM_DRAWITEM, IDC_ABOUT_ANIMATION, reinterpret_cast<LPARAM>(&item));
         EXPECT_TRUE(again.Pixels() == first.Pixels());
+        if (made == nullptr || atoi(made) > 16) { // and on the screen, where it can be read back
+            HWND animation = GetDlgItem(about, IDC_ABOUT_ANIMATION);
+            auto shown = [animation] {
+                Canvas seen(30, 60);
+                HDC dc = GetDC(animation);
+                BitBlt(seen.dc(), 0, 0, 30, 60, dc, 0, 0, SRCCOPY);
+                ReleaseDC(animation, dc);
+                return seen.Pixels();
+            };
+            std::vector<uint32_t> before = shown();
+            SendMessageA(about, WM_TIMER, TIMER_ABOUT_ANIMATION, 0);
+            EXPECT_TRUE(WaitUntil([&] { return shown() != before; }, 1000) ==
+                        (ScreenColourDepth() > 8));
+        }
         EXPECT_EQ(first.Changed() > 0, ScreenColourDepth() > 8);
         EXPECT_GT(Drawn(about, IDC_ABOUT_PICTURE, 124, 238), 10000);
         ExpectDialogConventions(about);
