@@ -368,6 +368,15 @@ TEST(MonthGrid, DrawsTitleHeadsAndDaysWhereTheLayoutSays) {
     EXPECT_GT(lit(base, 33, base + 150, 48), 0); // "February 2000" starts at base, in white
     EXPECT_EQ(lit(base, 33, base + 150, 48, 0xFFFFFF), lit(base, 33, base + 150, 48));
     EXPECT_EQ(lit(base - 30, 33, base, 48), 0);
+    SIZE title; // and it is as wide as the month's name and year in the grid's font
+    HGDIOBJ kept = AltEntryFont != nullptr ? SelectObject(canvas.dc(), AltEntryFont) : nullptr;
+    GetTextExtentPoint32A(canvas.dc(), "February 2000", 13, &title);
+    if (kept != nullptr)
+        SelectObject(canvas.dc(), kept);
+    int right = 0;
+    for (int x = base; x < base + 160; ++x) // the grid's black area ends at base + 160
+        right = lit(x, 33, x + 1, 48) > 0 ? x : right;
+    EXPECT_NEAR(right, base + title.cx, 2);
     for (int j = 0; j < 7; ++j) {
         int edge = base + 25 * j;
         EXPECT_GT(lit(edge - 20, 57, edge, 72), 0) << j; // weekday heads end at the edge

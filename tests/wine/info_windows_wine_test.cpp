@@ -117,14 +117,16 @@ TEST_F(InfoWindows, TheLogoShowsOnlyWhenTheSettingsAllowAndGoesOnAClick) {
         CloseLogoWindow(); // as the main window's timer does later: it finds nothing to close
         EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), LogoWindowClass, &found));
     }
-    // A picture pressed from the keyboard closes it too; the main window's logo timer closes a
-    // logo that is still there.
+    // Any mouse button closes it, and a picture pressed from the keyboard; the main window's logo
+    // timer closes a logo that is still there.
     ShowStartupWindow = 1;
     StayOnTop = 0;
-    CreateLogoWindow(nullptr);
-    SendMessageA(FindWindowA(LogoWindowClass, nullptr), WM_COMMAND,
-                 MAKEWPARAM(IDC_LOGO_ANIMATION, BN_CLICKED), 0);
-    EXPECT_EQ(FindWindowA(LogoWindowClass, nullptr), nullptr);
+    for (UINT press : {WM_RBUTTONDOWN, WM_MBUTTONDOWN, WM_XBUTTONDOWN, WM_COMMAND}) {
+        CreateLogoWindow(nullptr);
+        SendMessageA(FindWindowA(LogoWindowClass, nullptr), press,
+                     press == WM_COMMAND ? MAKEWPARAM(IDC_LOGO_ANIMATION, BN_CLICKED) : 0, 0);
+        EXPECT_EQ(FindWindowA(LogoWindowClass, nullptr), nullptr) << press;
+    }
     CreateLogoWindow(nullptr);
     HWND logo = FindWindowA(LogoWindowClass, nullptr);
     ASSERT_NE(logo, nullptr);
