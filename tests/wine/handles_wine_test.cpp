@@ -19,6 +19,8 @@
 #include "app/shared_ui_win.h"
 #include "calendar/calendar_dialog_win.h"
 #include "database/database.h"
+#include "pictures/picture_draw_win.h"
+#include "pictures/picture_format.h"
 #include "resource.h"
 #include "saver/saver_rules.h"
 #include "saver/saver_win.h"
@@ -123,6 +125,40 @@ TEST_F(Handles, TheSaversPanelAndSetupComeAndGoWithoutATrace) {
                                                 SaverSetupProc, 0);
                             }));
     SettingsTable = MainSettingsTable;
+}
+
+// The preview in the box the Display settings give it: the saver's picture in the middle, on
+// black, until the box goes. (Here the saver's file gives the picture, as its own module would.)
+TEST_F(Handles, ThePreviewShowsItsPictureInTheMiddleOfTheBox) {
+    HWND box = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 152, 112, nullptr,
+                               nullptr, nullptr, nullptr);
+    PictureResource picture;
+    PictureInfo info = {};
+    ASSERT_TRUE(LoadPicture(saverFile_, IDB_SAVER_PREVIEW, &picture) &&
+                ReadPackedBitmapInfo(picture.bits, picture.size, &info));
+    PreviewOrigin at = CentredPreview(152, 112, info.width, info.height);
+    Canvas expected(152, 112), seen(152, 112);
+    expected.Fill(0);
+    DrawPicture(expected.dc(), at.x, at.y, &picture, SRCCOPY);
+    std::thread look([&] {
+        HWND preview = nullptr;
+        WaitUntil([&] { return (preview = GetWindow(box, GW_CHILD)) != nullptr; }, 5000);
+        WaitUntil(
+            [&] {
+                HDC dc = GetDC(preview);
+                BitBlt(seen.dc(), 0, 0, 152, 112, dc, 0, 0, SRCCOPY);
+                ReleaseDC(preview, dc);
+                return seen.Pixels() == expected.Pixels();
+            },
+            2000);
+        PostMessageA(preview, WM_CLOSE, 0, 0);
+    });
+    OwnModule = saverFile_;
+    RunPreview(box);
+    OwnModule = GetModuleHandleA(nullptr);
+    look.join();
+    DestroyWindow(box);
+    EXPECT_TRUE(seen.Pixels() == expected.Pixels());
 }
 
 // What the long saver run looks at, every few seconds, from a timer of the saver's own loop.
