@@ -221,6 +221,9 @@ TEST_F(DaybookTest, ARightClickOnTheTextOpensTheMenuButNotOnThePicture) {
     HWND window = Open();
     ASSERT_NE(window, nullptr);
     SetForegroundWindow(window);
+    SetCursorPos(0, 0); // a release that comes while the pointer is elsewhere opens nothing
+    PostMessageA(window, WM_RBUTTONUP, 0, 0);
+    EXPECT_EQ(WaitForWindow("#32768", nullptr, 1000), nullptr);
     ClickAt(GetDlgItem(window, IDC_MAIN_PICTURE), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
     EXPECT_EQ(WaitForWindow("#32768", nullptr, 1000), nullptr);
     ClickAt(GetDlgItem(window, IDC_MAIN_ENTRY), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
