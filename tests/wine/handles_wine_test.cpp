@@ -254,6 +254,8 @@ TEST_F(Handles, TheSaversPanelRestsWhileTheDisplayIsOff) {
                                           nullptr, "TavrinSaverMoving", nullptr));
             },
             10000);
+        ShownDate = {2002, 7, 4}; // the panel's clock ticks: it comes back to today
+        EXPECT_TRUE(WaitUntil([] { return !SameDayDate(ShownDate, {2002, 7, 4}); }, 3000));
         for (DWORD state : {0, 2, 0, 1}) { // off, dimmed, off, on: as each setting tells it
             struct {
                 uint8_t setting[16];
