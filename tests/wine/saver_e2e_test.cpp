@@ -219,6 +219,7 @@ TEST_F(SaverTest, PressesAndMovesEndTheSaverButReleasesAndTheCloseCommandDoNot) 
         {"close command", WM_SYSCOMMAND, SC_CLOSE, false, false},
         {"another saver start", WM_SYSCOMMAND, SC_SCREENSAVE, false, false},
         {"button up", WM_LBUTTONUP, 0, true, false},
+        {"a move message, the pointer still", WM_MOUSEMOVE, 0, false, false},
         {"key down", WM_KEYDOWN, VK_SHIFT, false, true},
         {"Alt+F4", WM_SYSKEYDOWN, VK_F4, false, true},
         {"click on the panel", WM_LBUTTONDOWN, MK_LBUTTON, true, true},
