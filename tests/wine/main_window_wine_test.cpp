@@ -284,14 +284,18 @@ TEST_F(MainWindowTest, TheClockTickMovesOnToANewDay) {
             window == panel ? FollowClock(panel, now) : ClockTick(window_, now);
         };
         auto text = [window](int id) { return ControlText(window, id); };
+        HWND picture = GetDlgItem(window, IDC_MAIN_PICTURE); // redrawn only for a new picture
         for (int minute : {58, 59}) {
+            ValidateRect(picture, nullptr);
             tick(Moment(2002, 7, 4, 23, minute, 59));
             EXPECT_EQ(text(IDC_MAIN_TIME), "11:" + std::to_string(minute) + " pm");
             EXPECT_EQ(text(IDC_MAIN_DATE), "July 4, 2002");
             EXPECT_EQ(text(IDC_MAIN_WEEKDAY), "Thursday");
             EXPECT_EQ(text(IDC_MAIN_ENTRY), "Fourth\nof July");
         }
+        EXPECT_FALSE(GetUpdateRect(picture, nullptr, FALSE));
         tick(Moment(2002, 7, 5, 0, 0, 0));
+        EXPECT_TRUE(GetUpdateRect(picture, nullptr, FALSE));
         DayDate fifth = {2002, 5, 7};
         EXPECT_TRUE(SameDayDate(ShownDate, fifth));
         EXPECT_EQ(ShownPictureId, GetPictureId(&fifth));
