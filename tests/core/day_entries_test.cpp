@@ -72,11 +72,13 @@ TEST_F(DayEntriesTest, TheFirstOfTwoEntriesWinsAndMissingSemicolonsGiveTheNotice
 }
 
 TEST_F(DayEntriesTest, PictureNumbersFrom101AreTheEntrysOwn) {
-    SetMonth(0, "5;101;Five|6;100;Six||");
+    SetMonth(0, "5;101;Five|6;100;Six|8;2147483648;Eight||");
     DayDate date = Date(1, 5);
     EXPECT_EQ(GetPictureId(&date), 2101);
     date = Date(1, 6);
     EXPECT_EQ(GetPictureId(&date), 2106); // 100 is no picture: the day's own number
+    date = Date(1, 8);
+    EXPECT_EQ(GetPictureId(&date), 2108); // nor is 2^31, the first number out of range
 }
 
 TEST_F(DayEntriesTest, MonthOutsideTheTableOrNotLoaded) {
