@@ -113,6 +113,9 @@ void FollowDarkMode(HWND window) {
     if (!GetVersionExA(&version) ||
         !WantsDarkCaption(version.dwMajorVersion, version.dwBuildNumber, known, light))
         return;
+    // The setter is looked up once, on the first window that wants a dark caption; a test may
+    // have put its own in first. The flag keeps a failed look-up (no dwmapi, or no such function
+    // in it) from loading the library again, one more reference each time, for every window.
     static bool lookedUp = false;
     if (!lookedUp && CaptionAttributeSetter == nullptr)
         CaptionAttributeSetter = reinterpret_cast<WindowAttributeSetter>(

@@ -137,20 +137,14 @@ TEST_F(Handles, ThePreviewShowsItsPictureInTheMiddleOfTheBox) {
     ASSERT_TRUE(LoadPicture(saverFile_, IDB_SAVER_PREVIEW, &picture) &&
                 ReadPackedBitmapInfo(picture.bits, picture.size, &info));
     PreviewOrigin at = CentredPreview(152, 112, info.width, info.height);
-    Canvas expected(152, 112), seen(152, 112);
-    expected.Fill(0);
-    DrawPicture(expected.dc(), at.x, at.y, &picture, SRCCOPY);
+    Canvas canvas(152, 112);
+    canvas.Fill(0);
+    DrawPicture(canvas.dc(), at.x, at.y, &picture, SRCCOPY);
+    std::vector<uint32_t> expected = canvas.Pixels(), seen;
     std::thread look([&] {
         HWND preview = nullptr;
         WaitUntil([&] { return (preview = GetWindow(box, GW_CHILD)) != nullptr; }, 5000);
-        WaitUntil(
-            [&] {
-                HDC dc = GetDC(preview);
-                BitBlt(seen.dc(), 0, 0, 152, 112, dc, 0, 0, SRCCOPY);
-                ReleaseDC(preview, dc);
-                return seen.Pixels() == expected.Pixels();
-            },
-            2000);
+        WaitUntil([&] { return (seen = ShownPixels(preview, 152, 112)) == expected; }, 2000);
         PostMessageA(preview, WM_CLOSE, 0, 0);
     });
     OwnModule = saverFile_;
@@ -158,7 +152,7 @@ TEST_F(Handles, ThePreviewShowsItsPictureInTheMiddleOfTheBox) {
     OwnModule = GetModuleHandleA(nullptr);
     look.join();
     DestroyWindow(box);
-    EXPECT_TRUE(seen.Pixels() == expected.Pixels());
+    EXPECT_TRUE(seen == expected);
 }
 
 // What the long saver run looks at, every few seconds, from a timer of the saver's own loop.

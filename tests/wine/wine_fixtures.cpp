@@ -220,6 +220,19 @@ std::vector<uint32_t> DrawnPixels(HWND window, int controlId, int width, int hei
     return pixels;
 }
 
+std::vector<uint32_t> ShownPixels(HWND window, int width, int height) {
+    Canvas seen(width, height);
+    HDC dc = GetDC(window);
+    BitBlt(seen.dc(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    ReleaseDC(window, dc);
+    return seen.Pixels();
+}
+
+bool ScreenReadsBack() {
+    const char* made = getenv("TAVRIN_SCREEN_DEPTH");
+    return made == nullptr || atoi(made) > 16;
+}
+
 bool MovesWithin(HWND window, DWORD milliseconds) {
     POINT was = PlaceOf(window);
     return WaitUntil([&] { return PlaceOf(window).x != was.x || PlaceOf(window).y != was.y; },

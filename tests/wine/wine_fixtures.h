@@ -69,6 +69,12 @@ RECT PlaceInParent(HWND control);
 int Drawn(HWND window, int controlId, int width = 0, int height = 0);
 // The pixels it draws there.
 std::vector<uint32_t> DrawnPixels(HWND window, int controlId, int width = 0, int height = 0);
+// The pixels a window shows on the screen, read back from it (its top-left width by height).
+std::vector<uint32_t> ShownPixels(HWND window, int width, int height);
+// Whether the screen's pixels read back as drawn: headless, and on virtual screens above 16
+// bits (TAVRIN_SCREEN_DEPTH: Wine reads a 16-bit X screen back black, and a palette screen
+// back in its nearest colours).
+bool ScreenReadsBack();
 bool MovesWithin(HWND window, DWORD milliseconds);
 
 // A dialog template as a program stores it (the classic DIALOG form).
