@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -22,6 +23,44 @@ TEST(CalendarMath, LeapYearsLengthsAndFirstWeekdaysMatchTheCivilCalendar) {
             ASSERT_EQ(DaysInMonth[IsLeapYear(y) ? 1 : 0][index], length) << y << "-" << m;
         }
     }
+}
+
+// Every step the calendar's keys take, from every day of the first and last years and of years
+// around leap days, against the civil calendar; steps past either end stop at that end.
+TEST(CalendarMath, StepsFollowTheCivilCalendarAndStopAtItsEnds) {
+    using namespace std::chrono;
+    const sys_days first = year{FirstCalendarYear} / 1 / 1, last = year{LastCalendarYear} / 12 / 31;
+    auto expected = [&](sys_days at, DayStep step) {
+        year_month_day d{at};
+        auto byMonths = [&](int n) {
+            year_month_day to = d + months{n};
+            return to.ok() ? sys_days{to} : sys_days{to.year() / to.month() / std::chrono::last};
+        };
+        const sys_days to[] = {at - days{1},
+                               at + days{1},
+                               at - days{7},
+                               at + days{7},
+                               byMonths(-1),
+                               byMonths(1),
+                               d.year() / d.month() / 1,
+                               d.year() / d.month() / std::chrono::last};
+        return std::clamp(to[static_cast<int>(step)], first, last);
+    };
+    for (int y : {FirstCalendarYear, 1600, 1900, 2000, 2023, 2024, LastCalendarYear})
+        for (sys_days at = year{y} / 1 / 1; at <= sys_days{year{y} / 12 / 31}; at += days{1}) {
+            year_month_day d{at};
+            CalendarDay from = {y, static_cast<int>(unsigned{d.month()}) - 1,
+                                static_cast<int>(unsigned{d.day()})};
+            for (int step = 0; step <= static_cast<int>(DayStep::LastOfMonth); ++step) {
+                year_month_day want{expected(at, static_cast<DayStep>(step))};
+                CalendarDay got = StepCalendarDay(from, static_cast<DayStep>(step));
+                ASSERT_TRUE(got.year == int{want.year()} &&
+                            got.monthIndex == static_cast<int>(unsigned{want.month()}) - 1 &&
+                            got.day == static_cast<int>(unsigned{want.day()}))
+                    << y << "-" << from.monthIndex + 1 << "-" << from.day << " step " << step
+                    << ": " << got.year << "-" << got.monthIndex + 1 << "-" << got.day;
+            }
+        }
 }
 
 TEST(CalendarMath, KnownFirstDaysAndCenturyLeapYears) {
