@@ -12,6 +12,8 @@
 #include "database/database.h"
 #include "database/day_entries.h"
 #include "settings/settings.h"
+#include "tests/core/test_files.h"
+#include "tools/morvdb/dat_file.h"
 
 namespace {
 // The call that fails: the n-th of its kind from the moment a fault is armed, 0 for none.
@@ -72,28 +74,40 @@ bool AllSlotsEmpty() {
     return true;
 }
 
+// The daybook's own database, and one whose first month is long enough that its text's block
+// has to grow while it is read.
 TEST(FaultInjection, EveryAllocationAndReadOfTheLoaderFailsCleanly) {
-    Arm({});
-    ASSERT_TRUE(LoadDatabaseFile(TAVRIN_DATABASE_FILE));
-    const long allocations = Allocations, reads = Reads;
-    FreeDatabase();
-    ASSERT_GE(allocations, 24); // a chunk and a text per month at least
-    ASSERT_EQ(reads, 2 + MonthCount);
-    for (long n = 1; n <= allocations; ++n) {
-        Arm({n, 0, 0, 0, false});
-        EXPECT_EQ(LoadDatabaseFile(TAVRIN_DATABASE_FILE), 0) << "allocation " << n;
+    std::string texts[12], grown, directory = MakeScratchDirectory();
+    for (int m = 0; m < 12; ++m)
+        texts[m] = std::string(m == 0 ? 100000 : 100, 'a' + m) + '\0';
+    ASSERT_TRUE(BuildDatabaseBytes(texts, &grown));
+    ASSERT_TRUE(WriteFileBytes(directory + "/GROWN.DAT", grown));
+    for (std::string path : {std::string(TAVRIN_DATABASE_FILE), directory + "/GROWN.DAT"}) {
+        SCOPED_TRACE(path);
+        const char* file = path.c_str();
         Arm({});
-        EXPECT_TRUE(AllSlotsEmpty()) << "allocation " << n;
-    }
-    for (bool shortRead : {true, false})
-        for (long n = 1; n <= reads; ++n) {
-            Arm({0, n, 0, 0, shortRead});
-            EXPECT_EQ(LoadDatabaseFile(TAVRIN_DATABASE_FILE), 0) << "read " << n;
+        ASSERT_TRUE(LoadDatabaseFile(file));
+        const long allocations = Allocations, reads = Reads;
+        FreeDatabase();
+        ASSERT_GE(allocations, 24); // a chunk and a text per month at least
+        ASSERT_EQ(reads, 2 + MonthCount);
+        for (long n = 1; n <= allocations; ++n) {
+            Arm({n, 0, 0, 0, false});
+            EXPECT_EQ(LoadDatabaseFile(file), 0) << "allocation " << n;
             Arm({});
-            EXPECT_TRUE(AllSlotsEmpty()) << "read " << n;
+            EXPECT_TRUE(AllSlotsEmpty()) << "allocation " << n;
         }
-    EXPECT_TRUE(LoadDatabaseFile(TAVRIN_DATABASE_FILE)); // and all is well again
-    FreeDatabase();
+        for (bool shortRead : {true, false})
+            for (long n = 1; n <= reads; ++n) {
+                Arm({0, n, 0, 0, shortRead});
+                EXPECT_EQ(LoadDatabaseFile(file), 0) << "read " << n;
+                Arm({});
+                EXPECT_TRUE(AllSlotsEmpty()) << "read " << n;
+            }
+        EXPECT_TRUE(LoadDatabaseFile(file)); // and all is well again
+        FreeDatabase();
+    }
+    RemoveTree(directory);
 }
 
 TEST(FaultInjection, TheEditTextGivesNothingWithoutMemory) {
