@@ -103,9 +103,9 @@ TEST(InfoText, ThousandsAndColourCountsAsSystemInformationShowsThem) {
     struct {
         int depth;
         const char* colours;
-    } depths[] = {{1, "2"},       {4, "16"},          {8, "256"},
-                  {16, "65,536"}, {24, "16,777,216"}, {32, "16,777,216"},
-                  {0, "1"},       {-3, "1"},          {1000, "16,777,216"}};
+    } depths[] = {{1, "2"},           {4, "16"},           {8, "256"},         {16, "65,536"},
+                  {24, "16,777,216"}, {25, "16,777,216"},  {32, "16,777,216"}, {0, "1"},
+                  {-3, "1"},          {1000, "16,777,216"}};
     for (const auto& c : depths)
         EXPECT_STREQ(FormatThousands(ColourCount(c.depth)), c.colours) << c.depth;
 }
@@ -147,6 +147,8 @@ TEST(InfoText, PlaceholdersAreFilledInTurnWithoutEverReachingPrintf) {
 
     char title[64];
     FormatVersionTitle("version %d.%d%c", 2, 0, 'b', title, sizeof title);
+    EXPECT_STREQ(title, "version 2.0b");
+    FormatVersionTitle("version %d.%d%c%s", 2, 0, 'b', title, sizeof title); // a fourth is empty
     EXPECT_STREQ(title, "version 2.0b");
     char line[64];
     FormatWindowsVersion(5, 0, "Service Pack 4", line, sizeof line);

@@ -58,6 +58,7 @@ TEST(PictureFormat, RefusesHeadersThatDoNotFitTheirResource) {
     EXPECT_FALSE(ReadPackedBitmapInfo(picture.data(), picture.size() - 1, &info));
     EXPECT_FALSE(ReadPackedBitmapInfo(picture.data(), 39, &info));
     EXPECT_FALSE(ReadPackedBitmapInfo(nullptr, 0, &info));
+    EXPECT_FALSE(ReadPackedBitmapInfo(nullptr, picture.size(), &info));
     struct {
         size_t offset;
         uint32_t value;

@@ -150,6 +150,8 @@ TEST_F(StartRulesTest, DateLineAndLayoutNumbers) {
     EXPECT_STREQ(line, "February 29, 2024");
     FormatDateLine(DayDate{1, 1, 99}, line, sizeof line); // never indexes past the names
     EXPECT_STREQ(line, "January 1, 1");
+    FormatDateLine(DayDate{1, 1, 13}, line, sizeof line);
+    EXPECT_STREQ(line, "January 1, 1");
     EXPECT_EQ(PictureButtonTop(19), 76);
     EXPECT_EQ(PictureButtonTop(23), 72);
     EXPECT_EQ(PictureButtonTop(200), 65432 - 1); // 100 - 200 - 4 wraps to 65432 as 16 bits
