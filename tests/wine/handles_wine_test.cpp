@@ -94,6 +94,11 @@ TEST_F(Handles, TheSaversPanelAndSetupComeAndGoWithoutATrace) {
     ExpectNothingLeftBehind("panel", [saver] {
         HWND panel = CreatePanel(saver);
         ASSERT_NE(panel, nullptr);
+        RECT inside;
+        GetClientRect(panel, &inside);
+        Canvas back(inside.right, inside.bottom); // its background is erased black
+        SendMessageA(panel, WM_ERASEBKGND, reinterpret_cast<WPARAM>(back.dc()), 0);
+        EXPECT_EQ(back.Changed(), inside.right * inside.bottom);
         for (int step = 0; step < 20; ++step)
             StepPanel();
         DestroyPanel(saver);

@@ -7,6 +7,7 @@
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -31,6 +32,19 @@ namespace {
 
 INT_PTR CALLBACK TemplateOnly(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
+}
+
+// The main window's clock and stay-on-top ticks that the test thread's message loops fetch while
+// counting is on.
+HWND Counted;
+std::atomic<bool> Counting;
+std::atomic<int> ClockTicks;
+LRESULT CALLBACK CountClockTicks(int code, WPARAM wParam, LPARAM lParam) {
+    const MSG* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && Counting && message->hwnd == Counted && message->message == WM_TIMER &&
+        (message->wParam == TIMER_CLOCK || message->wParam == TIMER_STAY_ON_TOP))
+        ++ClockTicks;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 class InfoWindows : public ::testing::Test {
@@ -392,20 +406,26 @@ TEST_F(InfoWindows, TheMainWindowComesBackFromEveryBoxItOpens) {
     }
 }
 
-// While a box is open the daybook's clock rests: a short DelayTime does not close it from under
-// the box.
+// While a box is open the daybook's clock and stay-on-top timers rest (System Information's
+// excepted): no tick comes, and a short DelayTime does not close the window from under the box.
 TEST_F(InfoWindows, TheClockRestsWhileABoxIsOpen) {
+    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, CountClockTicks, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    Counted = window_;
     for (const Box& box : boxes_) {
-        if (!box.restsClock)
-            continue;
+        ClockTicks = 0;
         ASSERT_TRUE(RunFromMainWindow(box.command, box.title, [&](HWND opened) {
-            DelayTime = 1; // a tick meanwhile would close the window: only while the box is open
+            DelayTime = box.restsClock ? 1 : 0; // a tick would close the window
+            Counting = true;
             Sleep(1500);
+            Counting = false;
             DelayTime = 0;
             PostMessageA(opened, WM_COMMAND, box.button, 0);
         }));
         ASSERT_TRUE(IsWindow(window_)) << box.command;
+        EXPECT_EQ(ClockTicks == 0, box.restsClock) << box.command << ": " << ClockTicks;
     }
+    UnhookWindowsHookEx(hook);
 }
 
 TEST_F(InfoWindows, SystemInformationShowsTheScreenItsColoursAndTheOwner) {
