@@ -80,6 +80,7 @@ TEST_F(SetupPage, ThePageShowsEverySettingAndTheTintsInTableOrder) {
         *BooleanSettings[i] = values[i];
     DelayTime = 25;
     TintSelection = 12;
+    strcpy(LastTime, "Mon Dec 07 09:00:00 2026"); // a row without a control is left alone
     HWND page = OpenPage();
     ASSERT_NE(page, nullptr);
     ExpectDialogConventions(page);
@@ -111,6 +112,7 @@ TEST_F(SetupPage, ThePageShowsEverySettingAndTheTintsInTableOrder) {
         EXPECT_EQ(*BooleanSettings[i], 1 - values[i]) << BooleanControls[i];
     EXPECT_EQ(DelayTime, 1000u);
     EXPECT_EQ(TintSelection, 3u);
+    EXPECT_STREQ(LastTime, "Mon Dec 07 09:00:00 2026");
     DestroyWindow(page);
 }
 
