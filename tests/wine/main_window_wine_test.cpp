@@ -327,6 +327,7 @@ TEST_F(MainWindowTest, TheSystemMenuEndsWithTheContextMenusCommands) {
         ids.insert(GetMenuItemID(system, last - 4 + i));
     }
     EXPECT_EQ(ids.size(), 5u);
+    EXPECT_NE(GetMenuState(system, last - 5, MF_BYPOSITION) & MF_SEPARATOR, 0u); // set apart
     DestroyMenu(context);
 }
 
@@ -359,8 +360,16 @@ TEST_F(MainWindowTest, ClickToCloseNeedsTheSettingAndTheOption) {
     SendMessageA(window_, WM_MBUTTONDOWN, 0, MAKELPARAM(300, 200));
     EXPECT_TRUE(IsWindow(window_));
     ClickToCloseAllowed = 1;
-    SendMessageA(window_, WM_MBUTTONDOWN, 0, MAKELPARAM(300, 200));
-    EXPECT_FALSE(IsWindow(window_));
+    for (UINT press : {WM_LBUTTONDOWN, WM_MBUTTONDOWN}) { // as the button goes down, not up
+        SendMessageA(window_, press + 1, 0, MAKELPARAM(300, 200));
+        EXPECT_TRUE(IsWindow(window_)) << press;
+        SendMessageA(window_, press, 0, MAKELPARAM(300, 200));
+        EXPECT_FALSE(IsWindow(window_)) << press;
+        if (press == WM_LBUTTONDOWN) {
+            CloseTestMainWindow(window_);
+            window_ = OpenTestMainWindow();
+        }
+    }
 }
 
 HWND AskedWindow;
