@@ -75,6 +75,8 @@ TEST_F(DayEntriesTest, PictureNumbersFrom101AreTheEntrysOwn) {
     SetMonth(0, "5;101;Five|6;100;Six|8;2147483648;Eight||");
     DayDate date = Date(1, 5);
     EXPECT_EQ(GetPictureId(&date), 2101);
+    date = Date(0, 5); // a month of 0 is read as January
+    EXPECT_EQ(GetPictureId(&date), 2101);
     date = Date(1, 6);
     EXPECT_EQ(GetPictureId(&date), 2106); // 100 is no picture: the day's own number
     date = Date(1, 8);

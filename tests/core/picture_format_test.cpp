@@ -62,9 +62,9 @@ TEST(PictureFormat, RefusesHeadersThatDoNotFitTheirResource) {
     struct {
         size_t offset;
         uint32_t value;
-    } damage[] = {{0, 12},       {4, 0},   {4, 0x7FFFFFFF}, {8, 0xFFFFFF9C /* -100 */},
-                  {8, 1u << 30}, {14, 16}, {14, 3},         {16, 1 /* RLE8 */},
-                  {12, 2}};
+    } damage[] = {{0, 12},       {4, 0},      {4, 0x7FFFFFFF}, {8, 0xFFFFFF9C /* -100 */},
+                  {8, 1u << 30}, {14, 16},    {14, 3},         {16, 1 /* RLE8 */},
+                  {12, 2},       {4, 0x10080}}; // the last: 128 wide in its low bytes
     for (const auto& d : damage) {
         std::string bad = picture;
         if (d.offset == 14 || d.offset == 12) {

@@ -93,6 +93,7 @@ TEST(OrbitPath, AtLeast32PixelsFromEveryEdgeOnScreensOf824By584AndMore) {
     }
     OrbitPath path = BuildOrbitPathFor(1024, 768);
     EXPECT_EQ(NextOrbitIndex(path, 0), 1);
+    EXPECT_EQ(NextOrbitIndex(path, 958), 959);
     EXPECT_EQ(NextOrbitIndex(path, 959), 0);
     // A saver window over a monitor left of and above the primary one holds the orbit inside.
     OffsetOrbitPath(&path, 800, 32);
