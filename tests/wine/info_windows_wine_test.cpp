@@ -255,7 +255,7 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         }
         EXPECT_EQ(first.Changed() > 0, ScreenColourDepth() > 8);
         EXPECT_GT(Drawn(about, IDC_ABOUT_PICTURE, 124, 238), 10000);
-        ExpectDialogConventions(about);
+        ExpectDialogConventions(about, IDOK);
 
         SendMessageA(about, WM_COMMAND, IDCANCEL, 0); // Escape does nothing
         PostMessageA(about, WM_COMMAND, IDC_ABOUT_CREDITS, 0);
@@ -264,7 +264,7 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         DWORD_PTR answer;
         SendMessageTimeoutA(box, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
         credits = ControlText(box, IDC_CREDITS_TEXT);
-        ExpectDialogConventions(box);
+        ExpectDialogConventions(box, IDOK);
         SendMessageA(box, WM_COMMAND, IDCANCEL, 0); // nor here
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         aboutStayed = WaitUntilGone(box) && IsWindowVisible(about);
@@ -478,7 +478,7 @@ TEST_F(InfoWindows, SystemInformationShowsTheScreenItsColoursAndTheOwner) {
         EXPECT_EQ(ControlText(box, IDC_SYSINFO_VERSION), versionLine);
         EXPECT_EQ(ControlText(box, IDC_SYSINFO_OWNER), owner);
         EXPECT_EQ(ControlText(box, IDC_SYSINFO_ORGANIZATION), organisation);
-        ExpectDialogConventions(box);
+        ExpectDialogConventions(box, IDOK);
         EXPECT_GT(Drawn(box, IDC_SYSINFO_PICTURE), 1000);
         PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
         closedByEscape = WaitUntilGone(box);
@@ -543,7 +543,7 @@ TEST_F(InfoWindows, TheDisplayCheckStoresItsBoxOnDoneOrEscapeAndHelpNeedsNoWarni
         WhenWindowAppears driver("#32770", "", [&](HWND box) {
             checked = IsDlgButtonChecked(box, IDC_DRIVER_SHOW_AGAIN) == BST_CHECKED;
             EXPECT_GT(Drawn(box, IDC_DRIVER_PICTURE), 1000);
-            ExpectDialogConventions(box);
+            ExpectDialogConventions(box, IDOK);
             if (c.clear)
                 SendDlgItemMessageA(box, IDC_DRIVER_SHOW_AGAIN, BM_CLICK, 0, 0);
             PostMessageA(box, WM_COMMAND, c.button, 0);

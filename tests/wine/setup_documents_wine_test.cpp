@@ -283,7 +283,7 @@ TEST_F(Documents, F1OnThePageWarnsThenOpensTheReferenceAtSetup) {
         [&](HWND, HWND page) {
             WhenWindowAppears box("#32770", "Warning", [&](HWND box) {
                 warning = ControlText(box, IDC_WARNING_TEXT);
-                ExpectDialogConventions(box);
+                ExpectDialogConventions(box, IDOK);
                 SendMessageA(box, WM_COMMAND, IDCANCEL, 0);
                 SendMessageA(box, WM_COMMAND, IDC_WARNING_HELP, 0);
                 escapeIgnored = IsWindowVisible(box) != FALSE;

@@ -525,7 +525,7 @@ static BOOL CALLBACK ExpectReachableAndNamed(HWND control, LPARAM) {
     return TRUE;
 }
 
-void ExpectDialogConventions(HWND window) {
+void ExpectDialogConventions(HWND window, int focusedId) {
     EnumChildWindows(window, ExpectReachableAndNamed, 0);
     if (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)
         return; // a page: the focus may be on its sheet's buttons
@@ -533,6 +533,9 @@ void ExpectDialogConventions(HWND window) {
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
     EXPECT_TRUE(IsChild(window, thread.hwndFocus)) << "no control of the window has the focus";
+    if (focusedId != 0) {
+        EXPECT_EQ(GetDlgCtrlID(thread.hwndFocus), focusedId) << "the focus is elsewhere";
+    }
     RECT frame;
     GetWindowRect(window, &frame);
     EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2);

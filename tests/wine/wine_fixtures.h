@@ -197,9 +197,9 @@ class InstalledPrograms : public ::testing::Test {
 std::string ControlText(HWND window, int id);
 
 // Every control that acts is a Tab stop; every picture button has a name (its text, never drawn);
-// a window (not a page) has the focus on one of its controls and stands in the middle of the
-// screen.
-void ExpectDialogConventions(HWND window);
+// a window (not a page) has the focus on one of its controls (this one, where an id is given) and
+// stands in the middle of the screen.
+void ExpectDialogConventions(HWND window, int focusedId = 0);
 
 // A value of the current user's registry that a test sets; it is put back as it was, or removed,
 // when this object goes.
