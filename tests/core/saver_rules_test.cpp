@@ -91,7 +91,10 @@ TEST(OrbitPath, AtLeast32PixelsFromEveryEdgeOnScreensOf824By584AndMore) {
         EXPECT_EQ(path.points, nullptr);
         EXPECT_EQ(path.count, 0);
     }
-    OrbitPath path = BuildOrbitPathFor(1024, 768);
+    OrbitPath path = BuildOrbitPathFor(65, 65); // the smallest that has one: a single point
+    EXPECT_EQ(path.count, 1);
+    FreeOrbitPath(&path);
+    path = BuildOrbitPathFor(1024, 768);
     EXPECT_EQ(NextOrbitIndex(path, 0), 1);
     EXPECT_EQ(NextOrbitIndex(path, 958), 959);
     EXPECT_EQ(NextOrbitIndex(path, 959), 0);

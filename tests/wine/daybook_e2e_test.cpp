@@ -229,6 +229,10 @@ TEST_F(DaybookTest, ARightClickOnTheTextOpensTheMenuButNotOnThePicture) {
     ClickAt(GetDlgItem(window, IDC_MAIN_ENTRY), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
     HWND menu = WaitForWindow("#32768", nullptr, 5000);
     EXPECT_NE(menu, nullptr);
+    POINT pointer; // the menu opens at the pointer
+    GetCursorPos(&pointer);
+    EXPECT_TRUE(PlaceOf(menu).x == pointer.x && PlaceOf(menu).y == pointer.y)
+        << PlaceOf(menu).x << "," << PlaceOf(menu).y << " " << pointer.x << "," << pointer.y;
     // The menu's last item is Exit: choosing it ends the program like any other exit.
     keybd_event(VK_UP, 0, 0, 0);
     keybd_event(VK_UP, 0, KEYEVENTF_KEYUP, 0);

@@ -218,9 +218,13 @@ TEST_F(InfoWindows, AboutGrowsByTheNoticeStripAndItsCreditsReturnToIt) {
         }
         EXPECT_EQ(ControlText(about, IDC_ABOUT_SUPPORT), LoadText(IDS_SUPPORT_CONTACT));
         HDC dc = GetDC(about);
-        SendMessageA(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0);
+        LOGBRUSH back = {}; // the texts' colours, and the box's black
+        GetObjectA(reinterpret_cast<HGDIOBJ>(
+                       SendMessageA(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0)),
+                   sizeof back, &back);
         EXPECT_EQ(GetTextColor(dc), RGB(245, 245, 234));
         EXPECT_EQ(GetBkColor(dc), RGB(0, 0, 0));
+        EXPECT_EQ(back.lbColor, RGB(0, 0, 0));
         ReleaseDC(about, dc);
         const struct {
             int id;
