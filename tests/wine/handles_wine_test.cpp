@@ -268,6 +268,8 @@ TEST_F(Handles, TheSaversPanelRestsWhileTheDisplayIsOff) {
         SendMessageA(saver, WM_POWERBROADCAST, 4 /* PBT_APMSUSPEND */, 0);
         SendMessageA(saver, WM_POWERBROADCAST, 0x8013, 0);
         EXPECT_TRUE(MovesWithin(panel, 500));
+        SendMessageA(saver, WM_SYSCOMMAND, SC_MINIMIZE, 0); // other system commands go on as usual
+        EXPECT_TRUE(IsIconic(saver));
         PostMessageA(saver, WM_CLOSE, 0, 0);
     });
     RunSaverHere("10");
