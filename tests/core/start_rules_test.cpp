@@ -35,8 +35,9 @@ TEST_F(StartRulesTest, OptionsAreFoundAnywhereInAnyLetterCase) {
     ResetStartOptions();
     ApplyCommandLine("/SCREENSAVER");
     EXPECT_EQ(TimeoutsAllowed + StayOnTopAllowed + ClickToCloseAllowed + OpenCalendarAtStart, 3u);
-    ApplyCommandLine("/NOTIME OUT /OPEN");
+    ApplyCommandLine("/NOTIME OUT /OPEN -NOSTAYONTOP"); // the slash is part of each option
     EXPECT_EQ(TimeoutsAllowed, 1u);
+    EXPECT_EQ(StayOnTopAllowed, 1u);
     EXPECT_EQ(OpenCalendarAtStart, 0u);
 }
 
