@@ -232,6 +232,9 @@ TEST_F(CalendarTest, KeysOnThePictureStepThroughTheDays) {
         {{1583, 0, 1}, VK_LEFT, {1583, 0, 1}},   {{2582, 11, 31}, VK_NEXT, {2582, 11, 31}},
     };
     HWND picture = GetDlgItem(dialog_, IDC_CALENDAR_PICTURE);
+    // It takes the arrows and stays a button to the dialog manager.
+    EXPECT_EQ(SendMessageA(picture, WM_GETDLGCODE, 0, 0) & (DLGC_WANTARROWS | DLGC_BUTTON),
+              DLGC_WANTARROWS | DLGC_BUTTON);
     for (const auto& [from, key, to] : steps) {
         ChooseMonth(from.year, from.monthIndex);
         PressDay(from.year, from.monthIndex, from.day);

@@ -160,8 +160,10 @@ TEST_F(InfoWindows, TheLogoShowsOnlyWhenTheSettingsAllowAndGoesOnAClick) {
     CreateLogoWindow(nullptr);
     HWND logo = FindWindowA(LogoWindowClass, nullptr);
     ASSERT_NE(logo, nullptr);
+    SetTimer(window_, TIMER_LOGO, 60000, nullptr);
     SendMessageA(window_, WM_TIMER, TIMER_LOGO, 0);
     EXPECT_FALSE(IsWindow(logo));
+    EXPECT_FALSE(KillTimer(window_, TIMER_LOGO)); // its work done, the timer is gone
 }
 
 // The About box as the daybook opens it, beside the template as stored.
