@@ -73,6 +73,9 @@ TEST(CalendarMath, KnownFirstDaysAndCenturyLeapYears) {
     EXPECT_EQ(MonthLength(2024, 1), 29);
     EXPECT_EQ(WeekdayOfDay(2000, 1, 29), 2);
     EXPECT_EQ(WeekdayOfDay(2582, 11, 31), 2); // 31 December 2582, a Tuesday
+    // No month past December or before January: no days, and the weekday after the year's end.
+    EXPECT_EQ(MonthLength(2000, 12) + MonthLength(2000, -1), 0);
+    EXPECT_EQ(FirstWeekdayOfMonth(2000, 13), FirstWeekdayOfMonth(2001, 0));
 }
 
 // January 2000 starts on a Saturday and has 31 days: its grid uses all six rows, with days
