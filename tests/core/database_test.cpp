@@ -182,6 +182,15 @@ TEST_F(DatabaseTest, AMonthThatInflatesPastTheCapFails) {
     std::string large = good_;
     ReplaceChunk(&large, 5, std::string(MaxMonthTextSize, 'a'));
     EXPECT_TRUE(Load(large));
+    // Noise does not pack: a chunk over the largest size fails, though its text would fit.
+    std::string noise(MaxMonthTextSize - 100, '\0');
+    uint32_t seed = 1;
+    for (char& c : noise)
+        c = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24);
+    std::string packed = good_;
+    ReplaceChunk(&packed, 5, noise);
+    ASSERT_GT(ChunkSize(packed, 5), MaxChunkSize);
+    EXPECT_FALSE(Load(packed));
 }
 
 TEST(Scramble, KeyStreamIsMadeOfKeyTailsAndUndoesItself) {

@@ -24,6 +24,7 @@ TEST(SpinRange, ScansThreeCommaSeparatedFieldsLeavingTheRestAtMinusOne) {
         {"abc,1,2", -1, -1, -1}, // a bad field ends the scan
         {"1;2,3", 1, -1, -1},    // the separator is a comma
         {"1, 2, 3", 1, 2, 3},    // spaces before a number are skipped
+        {"1,2,3,4", 1, 2, 3},    // a fourth field is not read
         {"99999999999,-99999999999,0", INT32_MAX, INT32_MIN, 0},
     };
     for (const auto& c : cases) {
