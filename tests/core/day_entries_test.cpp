@@ -69,6 +69,9 @@ TEST_F(DayEntriesTest, TheFirstOfTwoEntriesWinsAndMissingSemicolonsGiveTheNotice
     EXPECT_STREQ(GetEntryText(1, 3), MissingEntryText);
     date = Date(2, 3);
     EXPECT_EQ(GetPictureId(&date), 2203);
+    SetMonth(3, "1;One|2|3;150;Three||"); // a one-letter entry on the way ends no search
+    date = Date(4, 3);
+    EXPECT_EQ(GetPictureId(&date), 2150);
 }
 
 TEST_F(DayEntriesTest, PictureNumbersFrom101AreTheEntrysOwn) {

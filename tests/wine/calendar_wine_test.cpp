@@ -390,7 +390,10 @@ TEST(MonthGrid, DrawsTitleHeadsAndDaysWhereTheLayoutSays) {
         bool holdsDay = cell >= 2 && cell < 2 + 29;
         EXPECT_EQ(lit(edge - 20, top, edge, top + 12) > 0, holdsDay) << cell;
     }
-    // The area is black apart from the texts; around it the canvas is untouched.
+    // The area is black apart from the texts, to its edges; around it the canvas is untouched.
+    EXPECT_EQ(lit(base - 30, 31, base + 160, 32) + lit(base - 30, 160, base + 160, 161) +
+                  lit(base - 30, 31, base - 29, 161) + lit(base + 159, 31, base + 160, 161),
+              0);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             bool inside = x >= base - 30 && x < base + 160 && y >= 31 && y < 161;
