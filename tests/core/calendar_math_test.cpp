@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <chrono>
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -29,36 +30,26 @@ TEST(CalendarMath, LeapYearsLengthsAndFirstWeekdaysMatchTheCivilCalendar) {
 // around leap days, against the civil calendar; steps past either end stop at that end.
 TEST(CalendarMath, StepsFollowTheCivilCalendarAndStopAtItsEnds) {
     using namespace std::chrono;
-    const sys_days first = year{FirstCalendarYear} / 1 / 1, last = year{LastCalendarYear} / 12 / 31;
-    auto expected = [&](sys_days at, DayStep step) {
-        year_month_day d{at};
-        auto byMonths = [&](int n) {
-            year_month_day to = d + months{n};
-            return to.ok() ? sys_days{to} : sys_days{to.year() / to.month() / std::chrono::last};
-        };
-        const sys_days to[] = {at - days{1},
-                               at + days{1},
-                               at - days{7},
-                               at + days{7},
-                               byMonths(-1),
-                               byMonths(1),
-                               d.year() / d.month() / 1,
-                               d.year() / d.month() / std::chrono::last};
-        return std::clamp(to[static_cast<int>(step)], first, last);
+    const sys_days first = year{FirstCalendarYear} / 1 / 1, end = year{LastCalendarYear} / 12 / 31;
+    auto civil = [](year_month_day d) {
+        return std::tuple{int{d.year()}, int(unsigned{d.month()}) - 1, int(unsigned{d.day()})};
     };
     for (int y : {FirstCalendarYear, 1600, 1900, 2000, 2023, 2024, LastCalendarYear})
         for (sys_days at = year{y} / 1 / 1; at <= sys_days{year{y} / 12 / 31}; at += days{1}) {
             year_month_day d{at};
-            CalendarDay from = {y, static_cast<int>(unsigned{d.month()}) - 1,
-                                static_cast<int>(unsigned{d.day()})};
-            for (int step = 0; step <= static_cast<int>(DayStep::LastOfMonth); ++step) {
-                year_month_day want{expected(at, static_cast<DayStep>(step))};
-                CalendarDay got = StepCalendarDay(from, static_cast<DayStep>(step));
-                ASSERT_TRUE(got.year == int{want.year()} &&
-                            got.monthIndex == static_cast<int>(unsigned{want.month()}) - 1 &&
-                            got.day == static_cast<int>(unsigned{want.day()}))
-                    << y << "-" << from.monthIndex + 1 << "-" << from.day << " step " << step
-                    << ": " << got.year << "-" << got.monthIndex + 1 << "-" << got.day;
+            auto byMonths = [&](int n) { // the same day, or the month's last when it is shorter
+                year_month_day to = d + months{n};
+                return to.ok() ? sys_days{to} : sys_days{to.year() / to.month() / last};
+            };
+            const year_month shown = d.year() / d.month();
+            const sys_days to[] = {at - days{1}, at + days{1}, at - days{7}, at + days{7},
+                                   byMonths(-1), byMonths(1),  shown / 1,    shown / last};
+            auto [fromYear, fromMonth, fromDay] = civil(d);
+            for (int step = 0; step < 8; ++step) {
+                CalendarDay got = StepCalendarDay({fromYear, fromMonth, fromDay}, DayStep(step));
+                ASSERT_EQ(std::tuple(got.year, got.monthIndex, got.day),
+                          civil(year_month_day{std::clamp(to[step], first, end)}))
+                    << y << "-" << fromMonth + 1 << "-" << fromDay << " step " << step;
             }
         }
 }

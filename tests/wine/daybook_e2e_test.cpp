@@ -61,7 +61,7 @@ TEST_F(DaybookTest, AFirstRunShowsTodayAndWritesACompleteSettingsFile) {
 // With the system set to Windows 10, the daybook is told the true version (its manifest names
 // Windows 10; a program without one would be told 6.2).
 TEST_F(DaybookTest, SystemInformationTellsTheTrueWindowsVersion) {
-    UserValue windowsVersion("Software\\Wine", "Version");
+    RegistryValue windowsVersion("Software\\Wine", "Version");
     windowsVersion.SetText("win10");
     HWND window = Open();
     if (window != nullptr)

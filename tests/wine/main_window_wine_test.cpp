@@ -391,8 +391,8 @@ TEST(DarkCaption, IsAskedOfTheWindowManagerAndFollowsTheAppsTheme) {
     DWORD value = 1;
     bool hadValue = ReadAppsUseLightTheme(&value);
     {
-        UserValue theme("Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
-                        "AppsUseLightTheme");
+        RegistryValue theme("Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                            "AppsUseLightTheme");
         // The main window and the calendar ask for it in dark mode where Windows offers it (not
         // under Wine 8, whose newest Windows is 10.0.18362: there they must never ask).
         OSVERSIONINFOA version = {};

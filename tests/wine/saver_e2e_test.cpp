@@ -260,7 +260,7 @@ TEST_F(SaverTest, ARefusedPasswordLetsThePanelMoveOnAndTheNextInputEndsTheSaver)
     std::string log = std::string(temporary) + "tavrin-password.log";
     DeleteFileA(log.c_str());
     SetEnvironmentVariableA("TAVRIN_PASSWORD_LOG", log.c_str());
-    UserValue usePassword("Control Panel\\Desktop", "ScreenSaveUsePassword");
+    RegistryValue usePassword("Control Panel\\Desktop", "ScreenSaveUsePassword");
     // Windows keeps the switch as text: "0" asks for nothing, though its bytes are not zero.
     usePassword.SetText("0");
     HWND panel;

@@ -628,8 +628,8 @@ std::string DefaultValue(HKEY root, const char* key) {
 }
 } // namespace
 
-UserValue::UserValue(const char* key, const char* name) : name_(name) {
-    RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
+RegistryValue::RegistryValue(const char* key, const char* name, HKEY root) : name_(name) {
+    RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
     DWORD size = 0;
     had_ = RegQueryValueExA(key_, name, nullptr, &type_, nullptr, &size) == ERROR_SUCCESS;
     before_.resize(size);
@@ -637,7 +637,7 @@ UserValue::UserValue(const char* key, const char* name) : name_(name) {
         RegQueryValueExA(key_, name, nullptr, &type_, before_.data(), &size);
 }
 
-UserValue::~UserValue() {
+RegistryValue::~RegistryValue() {
     if (had_)
         RegSetValueExA(key_, name_.c_str(), 0, type_, before_.data(),
                        static_cast<DWORD>(before_.size()));
@@ -646,7 +646,7 @@ UserValue::~UserValue() {
     RegCloseKey(key_);
 }
 
-void UserValue::Set(DWORD type, const void* data, DWORD size) {
+void RegistryValue::Set(DWORD type, const void* data, DWORD size) {
     RegSetValueExA(key_, name_.c_str(), 0, type, static_cast<const BYTE*>(data), size);
 }
 

@@ -201,12 +201,12 @@ std::string ControlText(HWND window, int id);
 // stands in the middle of the screen.
 void ExpectDialogConventions(HWND window, int focusedId = 0);
 
-// A value of the current user's registry that a test sets; it is put back as it was, or removed,
-// when this object goes.
-class UserValue {
+// A registry value that a test sets (of the current user's, unless another root is given); it is
+// put back as it was, or removed, when this object goes.
+class RegistryValue {
   public:
-    UserValue(const char* key, const char* name);
-    ~UserValue();
+    RegistryValue(const char* key, const char* name, HKEY root = HKEY_CURRENT_USER);
+    ~RegistryValue();
     void Set(DWORD type, const void* data, DWORD size);
     void SetText(const std::string& text) {
         Set(REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
